@@ -1,0 +1,41 @@
+# Shortcuts over the CMake presets. `make run` and `make test` are the two
+# commands of the README; both install what is missing first.
+FUZZ_SECONDS ?= 60
+
+.PHONY: deps build run test test-release test-asan fuzz bench format clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake --preset release
+	cmake --build --preset release
+
+run: build
+	@echo "Built. The windows come with the user interface; nothing to start yet."
+
+test: test-release test-asan fuzz
+
+test-release: build
+	ctest --preset release
+
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	mkdir -p build/fuzz/corpus
+	build/fuzz/fuzz/velmora_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	    -print_final_stats=1 build/fuzz/corpus fuzz/corpus
+
+bench: build
+	build/release/bench/velmora_calc_bench
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,204 @@
+#include "ConversionNumeros.h"
+
+#include <charconv>
+#include <cstdint>
+#include <optional>
+
+#include "ErrorCalculo.h"
+
+namespace velmora {
+namespace {
+
+bool EsDigito(char c) { return c >= '0' && c <= '9'; }
+
+bool EmpiezaCon(std::string_view texto, std::size_t pos, std::string_view prefijo) {
+    return !prefijo.empty() && texto.substr(pos).starts_with(prefijo);
+}
+
+// A number as read from a text, before it is turned into a double: the
+// digits only, separators already dropped. "-1.234,5E3" under the Spanish
+// convention gives negativo, entera "1234", fraccion "5", exponente "3".
+struct NumeroLeido {
+    bool negativo = false;
+    std::string entera;
+    std::string fraccion;
+    bool exponenteNegativo = false;
+    std::string exponente;
+    std::size_t fin = 0;  // position just after the number in the text
+};
+
+// Reads the longest number that starts at `pos`, or nothing when no number
+// starts there. `admiteD` lets D or d introduce the exponent as well as E.
+std::optional<NumeroLeido> LeerNumero(std::string_view t, std::size_t pos,
+                                      const ConfiguracionRegional& config, bool admiteD) {
+    NumeroLeido n;
+    std::size_t i = pos;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+        n.negativo = t[i] == '-';
+        ++i;
+    }
+    // Whole part: digits, with group separators skipped wherever they stand.
+    while (i < t.size()) {
+        if (EsDigito(t[i])) {
+            n.entera += t[i++];
+        } else if (EmpiezaCon(t, i, config.separadorDecimal)) {
+            break;
+        } else if (EmpiezaCon(t, i, config.separadorGrupos)) {
+            i += config.separadorGrupos.size();
+        } else {
+            break;
+        }
+    }
+    std::size_t finMantisa = i;
+    if (EmpiezaCon(t, i, config.separadorDecimal)) {
+        std::size_t j = i + config.separadorDecimal.size();
+        std::string fraccion;
+        while (j < t.size() && EsDigito(t[j])) fraccion += t[j++];
+        // The separator counts only with a digit on at least one side.
+        if (!n.entera.empty() || !fraccion.empty()) {
+            n.fraccion = std::move(fraccion);
+            finMantisa = j;
+        }
+    }
+    if (n.entera.empty() && n.fraccion.empty()) return std::nullopt;
+
+    n.fin = finMantisa;
+    std::size_t j = finMantisa;
+    if (j < t.size() &&
+        (t[j] == 'E' || t[j] == 'e' || (admiteD && (t[j] == 'D' || t[j] == 'd')))) {
+        ++j;
+        bool negativo = false;
+        if (j < t.size() && (t[j] == '+' || t[j] == '-')) {
+            negativo = t[j] == '-';
+            ++j;
+        }
+        std::string exponente;
+        while (j < t.size() && EsDigito(t[j])) exponente += t[j++];
+        // An exponent letter without digits is not part of the number.
+        if (!exponente.empty()) {
+            n.exponenteNegativo = negativo;
+            n.exponente = std::move(exponente);
+            n.fin = j;
+        }
+    }
+    return n;
+}
+
+// The strict form: the number and nothing but spaces around it.
+std::optional<NumeroLeido> FormaEstricta(std::string_view t, const ConfiguracionRegional& config) {
+    std::size_t inicio = t.find_first_not_of(' ');
+    if (inicio == std::string_view::npos) return std::nullopt;
+    auto n = LeerNumero(t, inicio, config, /*admiteD=*/false);
+    if (!n) return std::nullopt;
+    if (t.find_first_not_of(' ', n->fin) != std::string_view::npos) return std::nullopt;
+    return n;
+}
+
+// Turns the digits into the nearest double. The text is first brought to
+// the scientific form "d.ddd" "e" exponent, so that std::from_chars sees a
+// short exponent however many leading zeros or digits the user typed; the
+// rounding itself is from_chars' own.
+double ValorDe(const NumeroLeido& n) {
+    const std::string digitos = n.entera + n.fraccion;
+    const std::size_t primero = digitos.find_first_not_of('0');
+    const double cero = n.negativo ? -0.0 : 0.0;
+    if (primero == std::string::npos) return cero;
+    const std::size_t ultimo = digitos.find_last_not_of('0');
+
+    // Exponent typed by the user, saturated far beyond any double.
+    constexpr std::int64_t kSaturado = 1'000'000'000;
+    std::int64_t exponente = 0;
+    for (char c : n.exponente) {
+        exponente = exponente * 10 + (c - '0');
+        if (exponente > kSaturado) {
+            exponente = kSaturado;
+            break;
+        }
+    }
+    if (n.exponenteNegativo) exponente = -exponente;
+
+    // Decimal exponent of the first significant digit.
+    const std::int64_t total = static_cast<std::int64_t>(n.entera.size()) -
+                               static_cast<std::int64_t>(primero) - 1 + exponente;
+    // Doubles span about 1e-324 to 1e308; far outside that no need to ask.
+    if (total > 400) throw ErrorCalculo(TipoError::Desbordamiento);
+    if (total < -400) return cero;
+
+    std::string cientifica;
+    cientifica.reserve(ultimo - primero + 16);
+    if (n.negativo) cientifica += '-';
+    cientifica += digitos[primero];
+    if (ultimo > primero) {
+        cientifica += '.';
+        cientifica.append(digitos, primero + 1, ultimo - primero);
+    }
+    cientifica += 'e';
+    cientifica += std::to_string(total);
+
+    double valor = 0.0;
+    const char* fin = cientifica.data() + cientifica.size();
+    auto [ptr, ec] = std::from_chars(cientifica.data(), fin, valor);
+    if (ec == std::errc::result_out_of_range) {
+        if (total > 0) throw ErrorCalculo(TipoError::Desbordamiento);
+        return cero;
+    }
+    if (ec != std::errc() || ptr != fin) {
+        // Cannot happen for the text built above; treat it as unreadable.
+        throw ErrorCalculo(TipoError::Conversion);
+    }
+    return valor;
+}
+
+}  // namespace
+
+double NumeroEstricto(std::string_view texto, const ConfiguracionRegional& config) {
+    auto n = FormaEstricta(texto, config);
+    if (!n) throw ErrorCalculo(TipoError::Conversion);
+    return ValorDe(*n);
+}
+
+double NumeroInicial(std::string_view texto, const ConfiguracionRegional& config) {
+    std::string sinBlancos;
+    sinBlancos.reserve(texto.size());
+    for (char c : texto) {
+        if (c != ' ' && c != '\t' && c != '\n') sinBlancos += c;
+    }
+    auto n = LeerNumero(sinBlancos, 0, config, /*admiteD=*/true);
+    if (!n) return 0.0;
+    return ValorDe(*n);
+}
+
+bool EsNumerico(std::string_view texto, const ConfiguracionRegional& config) noexcept {
+    try {
+        return FormaEstricta(texto, config).has_value();
+    } catch (...) {
+        // Only an allocation failure could get here; such a text is no number.
+        return false;
+    }
+}
+
+std::string TextoDeSimple(float valor, const ConfiguracionRegional& config) {
+    if (valor == 0.0f) return "0";
+    // "general" with 7 digits gives the fixed form below 1e7 and the
+    // exponent form from 1e7 up (and for tiny values, never shown here),
+    // with trailing zeros dropped: 63829 -> "63829", 12345679 ->
+    // "1.234568e+07".
+    char buffer[32];
+    auto [fin, ec] = std::to_chars(buffer, buffer + sizeof buffer, valor,
+                                   std::chars_format::general, 7);
+    std::string texto = (ec == std::errc()) ? std::string(buffer, fin) : std::string("0");
+    std::string resultado;
+    resultado.reserve(texto.size() + config.separadorDecimal.size());
+    for (char c : texto) {
+        if (c == '.') {
+            resultado += config.separadorDecimal;
+        } else if (c == 'e') {
+            resultado += 'E';
+        } else {
+            resultado += c;
+        }
+    }
+    return resultado;
+}
+
+}  // namespace velmora

@@ -1,0 +1,106 @@
+#include "Formulas.h"
+
+#include <cmath>
+
+#include "Campos.h"
+#include "ConversionNumeros.h"
+#include "ErrorCalculo.h"
+
+namespace velmora {
+namespace {
+
+// The smallest magnitude that rounds to infinity when narrowed to float:
+// halfway between FLT_MAX and 2^128. FLT_MAX itself, and anything that
+// rounds to it, is not an overflow.
+constexpr double kLimiteSimple = 0x1.ffffffp127;
+
+// A step's double result, checked: a step that overflowed or made no sense
+// (NaN) raises an overflow. Underflow and inexact results are not faults.
+double Comprobar(double valor) {
+    if (!std::isfinite(valor)) throw ErrorCalculo(TipoError::Desbordamiento);
+    return valor;
+}
+
+// Narrows a checked double to float, raising an overflow beyond the float
+// range instead of converting (which would be undefined behaviour in C++).
+float Estrechar(double valor) {
+    if (!(std::fabs(Comprobar(valor)) < kLimiteSimple)) {
+        throw ErrorCalculo(TipoError::Desbordamiento);
+    }
+    return static_cast<float>(valor);
+}
+
+// Reads one field with one of the two conversions, naming the field in any
+// error the conversion raises.
+using Conversion = double (*)(std::string_view, const ConfiguracionRegional&);
+
+double Leer(const VentanaCalculo& ventana, std::string_view campo, Conversion convertir,
+            const ConfiguracionRegional& config) {
+    try {
+        return convertir(ventana.TextoCampo(campo), config);
+    } catch (const ErrorCalculo& e) {
+        throw ErrorCalculo(e.Tipo(), std::string(campo));
+    }
+}
+
+// D / (CG - CD), the last step of both formulas: equal costs per kilometre
+// are a division by zero, a quotient beyond the float range an overflow.
+float Dividir(float dividendo, const Amortizacion& a) {
+    const double divisor = a.costeKmGasolina - static_cast<double>(a.costeKmDiesel);
+    if (divisor == 0.0) throw ErrorCalculo(TipoError::DivisionPorCero);
+    return Estrechar(static_cast<double>(dividendo) / divisor);
+}
+
+// Steps shared by both formulas: price difference, the two costs per
+// kilometre and the distance without interest, every field read with
+// `convertir`.
+Amortizacion SinInteres(const VentanaCalculo& ventana, Conversion convertir,
+                        const ConfiguracionRegional& config) {
+    using namespace campos;
+    Amortizacion a;
+
+    const double pcd = Leer(ventana, txtPrecioCocheDiesel, convertir, config);
+    const double pcg = Leer(ventana, txtPrecioCocheGasolina, convertir, config);
+    a.diferenciaPrecio = Estrechar(pcd - pcg);
+
+    const double pg = Leer(ventana, txtPrecioLitroGasolina, convertir, config);
+    const double cmg = Leer(ventana, txtConsumoMedioGasolina, convertir, config);
+    a.costeKmGasolina = Comprobar(cmg * pg / 100.0);
+
+    const double pgas = Leer(ventana, txtPrecioLitroGasoil, convertir, config);
+    const double cmd = Leer(ventana, txtConsumoMedioDiesel, convertir, config);
+    a.costeKmDiesel = Estrechar(cmd * pgas / 100.0);
+
+    a.distancia = Dividir(a.diferenciaPrecio, a);
+    return a;
+}
+
+}  // namespace
+
+Amortizacion CalcularResultado(const VentanaCalculo& ventana, const ConfiguracionRegional& config) {
+    return SinInteres(ventana, NumeroEstricto, config);
+}
+
+Amortizacion CalcularResultadoInteres(const VentanaCalculo& ventana,
+                                      const ConfiguracionRegional& config) {
+    Amortizacion a = SinInteres(ventana, NumeroInicial, config);
+
+    // Years the car takes to pay off without interest.
+    const double km = Leer(ventana, campos::txtKmAno, NumeroInicial, config);
+    if (km == 0.0) throw ErrorCalculo(TipoError::DivisionPorCero, std::string(campos::txtKmAno));
+    const float anos = Estrechar(static_cast<double>(a.distancia) / km);
+
+    // Price difference charged with simple interest at 4/5 of the rate, in
+    // exactly this order: times the rate, /100, *4, /5, times the years.
+    const double interes = Leer(ventana, campos::txtInteres, NumeroInicial, config);
+    const double d = a.diferenciaPrecio;
+    const float diferenciaCargada =
+        Estrechar(d * interes / 100.0 * 4.0 / 5.0 * static_cast<double>(anos) + d);
+
+    a.distancia = Dividir(diferenciaCargada, a);
+    return a;
+}
+
+float Corrije(float valor) { return valor > 0.0f ? valor : 0.0f; }
+
+}  // namespace velmora

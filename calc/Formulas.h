@@ -1,0 +1,54 @@
+// The two break-even formulas and the clamp of their result.
+//
+// CalcularResultado: the distance after which the diesel car has made up
+// its higher purchase price through its lower fuel cost per kilometre:
+//   (PCD - PCG) / (CMG * PG / 100 - CMD * PGas / 100).
+// CalcularResultadoInteres: the same, with the price difference first
+// charged with simple interest at 4/5 of the annual rate for the years the
+// car takes to pay off without interest.
+//
+// Where a value is held as a float and where as a double is deliberate and
+// changes the last digits of results: the price difference, the diesel cost
+// per kilometre and the result are floats, the petrol cost per kilometre a
+// double. All arithmetic is done in double and narrowed explicitly.
+//
+// Worked example: PCD 2600000, PCG 2300000, CMD 6, PGas 115, CMG 8, PG 145
+// gives 63829.7890625; with 15000 km a year at 5 % it gives 74694.4375.
+#pragma once
+
+#include "ConfiguracionRegional.h"
+#include "VentanaCalculo.h"
+
+namespace velmora {
+
+// What a formula found: its result and the figures the result came from,
+// which the calculation request needs to tell a car that never pays off.
+struct Amortizacion {
+    float diferenciaPrecio = 0;    // PCD - PCG
+    double costeKmGasolina = 0;    // CMG * PG / 100
+    float costeKmDiesel = 0;       // CMD * PGas / 100
+    float distancia = 0;           // the formula's result, not clamped
+
+    // Dearer to buy and dearer per kilometre: no distance makes up for it.
+    bool NuncaSeAmortiza() const {
+        return diferenciaPrecio > 0 && static_cast<double>(costeKmDiesel) > costeKmGasolina;
+    }
+};
+
+// Reads the six car fields with NumeroEstricto (PCD, PCG, PG, CMG, PGas,
+// CMD, in that order). Throws ErrorCalculo: a conversion error naming the
+// field, an overflow (naming the field when a figure itself is too large),
+// or a division by zero when both cars cost the same per kilometre.
+Amortizacion CalcularResultado(const VentanaCalculo& ventana, const ConfiguracionRegional& config);
+
+// Reads all eight fields with NumeroInicial; never a conversion error.
+// Throws as CalcularResultado, and a division by zero naming txtKmAno when
+// the distance per year is 0.
+Amortizacion CalcularResultadoInteres(const VentanaCalculo& ventana,
+                                      const ConfiguracionRegional& config);
+
+// valor when it is greater than 0, unchanged; otherwise +0 (negative values,
+// both zeros and NaN alike).
+float Corrije(float valor);
+
+}  // namespace velmora

@@ -1,0 +1,93 @@
+// Arbitrary bytes as field texts. The first byte picks the regional
+// convention; the rest is split at NUL bytes into the eight field texts.
+// Checks the invariants the program relies on:
+//  - EsNumerico is true exactly when NumeroEstricto raises no conversion error;
+//  - for a numeric text NumeroInicial reads what NumeroEstricto reads;
+//  - NumeroInicial never raises a conversion error;
+//  - a request either writes the label once or shows exactly one message,
+//    and a written label reads back as a whole number >= 0.
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/Campos.h"
+#include "calc/ConversionNumeros.h"
+#include "calc/ErrorCalculo.h"
+#include "calc/OperacionCalcular.h"
+
+namespace {
+
+using namespace velmora;
+
+class VentanaFuzz : public VentanaCalculo {
+public:
+    std::map<std::string, std::string, std::less<>> campos;
+    int escrituras = 0;
+    int mensajes = 0;
+    std::string resultado;
+    std::string TextoCampo(std::string_view nombre) const override {
+        auto it = campos.find(nombre);
+        return it == campos.end() ? std::string() : it->second;
+    }
+    void EscribirResultado(const std::string& texto) override {
+        resultado = texto;
+        ++escrituras;
+    }
+    void MostrarMensaje(const std::string&) override { ++mensajes; }
+};
+
+void Verificar(bool condicion) {
+    if (!condicion) std::abort();
+}
+
+void ComprobarConversiones(const std::string& texto, const ConfiguracionRegional& config) {
+    bool convertible = true;
+    double estricto = 0;
+    try {
+        estricto = NumeroEstricto(texto, config);
+    } catch (const ErrorCalculo& e) {
+        convertible = e.Tipo() != TipoError::Conversion;
+        if (convertible) return;  // overflow: numeric form, no value to compare
+    }
+    Verificar(EsNumerico(texto, config) == convertible);
+    try {
+        const double inicial = NumeroInicial(texto, config);
+        if (convertible) Verificar(inicial == estricto);
+    } catch (const ErrorCalculo& e) {
+        Verificar(e.Tipo() == TipoError::Desbordamiento);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t largo) {
+    if (largo == 0) return 0;
+    static const ConfiguracionRegional kConfiguraciones[] = {
+        ConfiguracionRegional::Espanola(), ConfiguracionRegional::Inglesa(), {",", "\u202f"}};
+    const ConfiguracionRegional& config = kConfiguraciones[datos[0] % 3];
+    std::string_view resto(reinterpret_cast<const char*>(datos) + 1, largo - 1);
+
+    VentanaFuzz v;
+    std::size_t i = 0;
+    for (const Campo& campo : kCampos) {
+        const std::size_t fin = std::min(resto.find('\0', i), resto.size());
+        std::string texto(resto.substr(std::min(i, resto.size()), fin - std::min(i, resto.size())));
+        ComprobarConversiones(texto, config);
+        v.campos[std::string(campo.nombre)] = std::move(texto);
+        i = fin + 1;
+    }
+
+    OperacionCalcular(v, config);
+    Verificar(v.escrituras + v.mensajes == 1);
+    if (v.escrituras == 1) {
+        Verificar(EsNumerico(v.resultado, config));
+        const double valor = NumeroEstricto(v.resultado, config);
+        Verificar(valor >= 0);
+        // Below ten million the caption is the exact whole number.
+        if (valor < 1e7) Verificar(valor == static_cast<double>(static_cast<std::int64_t>(valor)));
+    }
+    return 0;
+}

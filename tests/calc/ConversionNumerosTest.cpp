@@ -1,0 +1,229 @@
+// The conversions between field texts and numbers, under both regional
+// conventions, by example and by random texts checked against the C library.
+#include "calc/ConversionNumeros.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "calc/ErrorCalculo.h"
+
+namespace velmora {
+namespace {
+
+const ConfiguracionRegional kEs = ConfiguracionRegional::Espanola();
+const ConfiguracionRegional kEn = ConfiguracionRegional::Inglesa();
+
+// NumeroEstricto's value, or nothing when it raises a conversion error.
+std::optional<double> Estricto(const std::string& t, const ConfiguracionRegional& c) {
+    try {
+        return NumeroEstricto(t, c);
+    } catch (const ErrorCalculo& e) {
+        if (e.Tipo() != TipoError::Conversion) throw;
+        return std::nullopt;
+    }
+}
+
+struct Caso {
+    const char* texto;
+    std::optional<double> estricto;  // nothing: conversion error
+    double inicial;
+};
+
+void Comprobar(const ConfiguracionRegional& config, const std::vector<Caso>& casos) {
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(std::string("texto \"") + c.texto + "\"");
+        EXPECT_EQ(Estricto(c.texto, config), c.estricto);
+        EXPECT_EQ(EsNumerico(c.texto, config), c.estricto.has_value());
+        EXPECT_EQ(NumeroInicial(c.texto, config), c.inicial);
+    }
+}
+
+TEST(ConversionNumeros, ConvencionEspanola) {
+    Comprobar(kEs, {
+                       {"", std::nullopt, 0},
+                       {"   ", std::nullopt, 0},
+                       {"6,5", 6.5, 6.5},
+                       {"6.5", 65, 65},
+                       {"15.000", 15000, 15000},
+                       {"1.234.567,25", 1234567.25, 1234567.25},
+                       {"1.2.3", 123, 123},  // group separators are skipped unchecked
+                       {"1 500", std::nullopt, 1500},
+                       {"12abc", std::nullopt, 12},
+                       {"abc", std::nullopt, 0},
+                       {"  -42  ", -42, -42},
+                       {"+7", 7, 7},
+                       {",5", 0.5, 0.5},
+                       {"5,", 5, 5},
+                       {",", std::nullopt, 0},
+                       {"-", std::nullopt, 0},
+                       {"1E3", 1000, 1000},
+                       {"1e-2", 0.01, 0.01},
+                       {"2,5E+2", 250, 250},
+                       {"1D3", std::nullopt, 1000},  // D only for the lenient reading
+                       {"1E", std::nullopt, 1},
+                       {"1E+", std::nullopt, 1},
+                       {"1,5,5", std::nullopt, 1.5},
+                       {"\t7", std::nullopt, 7},  // strict blanks are spaces only
+                       {"7\n", std::nullopt, 7},
+                       {"1E-400", 0, 0},  // too small for a double reads as 0
+                       {"0x10", std::nullopt, 0},
+                       {"(5)", std::nullopt, 0},
+                       {"5-", std::nullopt, 5},
+                       {"€5", std::nullopt, 0},
+                       {"\xd9\xa3", std::nullopt, 0},  // ARABIC-INDIC DIGIT THREE
+                   });
+}
+
+TEST(ConversionNumeros, ConvencionInglesa) {
+    Comprobar(kEn, {
+                       {"6.5", 6.5, 6.5},
+                       {"6,5", 65, 65},
+                       {"15,000.75", 15000.75, 15000.75},
+                       {".5", 0.5, 0.5},
+                       {"1 500", std::nullopt, 1500},
+                   });
+}
+
+TEST(ConversionNumeros, SeparadorDeGruposDeVariosBytes) {
+    // Narrow no-break space (U+202F) groups digits in some locales.
+    const ConfiguracionRegional config{",", "\u202f"};
+    EXPECT_EQ(NumeroEstricto("1\u202f234,5", config), 1234.5);
+    EXPECT_EQ(NumeroInicial("1\u202f234,5", config), 1234.5);
+    // Half of the character is no separator.
+    EXPECT_FALSE(EsNumerico("1\xe2\x80" "234", config));
+}
+
+TEST(ConversionNumeros, FueraDelRangoDoble) {
+    for (const char* texto : {"1E400", "-1E400", "1E999999999999999999999", "1,8E308"}) {
+        SCOPED_TRACE(texto);
+        EXPECT_TRUE(EsNumerico(texto, kEs));  // the form is right; the value is not
+        try {
+            NumeroEstricto(texto, kEs);
+            ADD_FAILURE() << "NumeroEstricto did not overflow";
+        } catch (const ErrorCalculo& e) {
+            EXPECT_EQ(e.Tipo(), TipoError::Desbordamiento);
+        }
+        EXPECT_THROW(NumeroInicial(texto, kEs), ErrorCalculo);
+    }
+    // Many digits after a long run of zeros still read at the right scale.
+    EXPECT_EQ(NumeroEstricto("0," + std::string(1000, '0') + "1E1001", kEs), 1.0);
+    EXPECT_EQ(NumeroEstricto(std::string(400, '0') + "7", kEs), 7.0);
+    EXPECT_EQ(NumeroEstricto("1E-999999999999", kEs), 0.0);
+}
+
+TEST(ConversionNumeros, TextoMuyLargo) {
+    std::string texto = "1" + std::string(1 << 20, '0');  // a 1 MB paste of digits
+    EXPECT_THROW(NumeroEstricto(texto, kEs), ErrorCalculo);
+    texto = "0," + std::string(1 << 20, '3');
+    EXPECT_EQ(NumeroEstricto(texto, kEs), 1.0 / 3.0);
+    EXPECT_EQ(NumeroInicial(texto + "xyz", kEs), 1.0 / 3.0);
+}
+
+TEST(TextoDeSimple, FormaFijaHastaDiezMillones) {
+    EXPECT_EQ(TextoDeSimple(0.0f, kEs), "0");
+    EXPECT_EQ(TextoDeSimple(-0.0f, kEs), "0");
+    EXPECT_EQ(TextoDeSimple(63829.0f, kEs), "63829");
+    EXPECT_EQ(TextoDeSimple(1000000.0f, kEs), "1000000");
+    EXPECT_EQ(TextoDeSimple(9999999.0f, kEs), "9999999");
+    EXPECT_EQ(TextoDeSimple(6.5f, kEs), "6,5");
+    EXPECT_EQ(TextoDeSimple(6.5f, kEn), "6.5");
+    EXPECT_EQ(TextoDeSimple(-3.0f, kEs), "-3");
+}
+
+TEST(TextoDeSimple, FormaExponencialDesdeDiezMillones) {
+    EXPECT_EQ(TextoDeSimple(10000000.0f, kEs), "1E+07");
+    EXPECT_EQ(TextoDeSimple(12345679.0f, kEs), "1,234568E+07");
+    EXPECT_EQ(TextoDeSimple(12345679.0f, kEn), "1.234568E+07");
+    EXPECT_EQ(TextoDeSimple(15000000.0f, kEs), "1,5E+07");
+    EXPECT_EQ(TextoDeSimple(std::numeric_limits<float>::max(), kEs), "3,402823E+38");
+    EXPECT_EQ(TextoDeSimple(1e20f, kEs), "1E+20");
+}
+
+// Random decimal texts: up to 25 significant digits, exponents across the
+// whole double range and into the subnormals, written under the Spanish
+// convention with group separators, and the same number written for the C
+// library without them.
+class Aleatorio : public ::testing::Test {
+protected:
+    void SetUp() override {
+        semilla_ = std::random_device{}();
+        if (const char* s = std::getenv("VELMORA_SEMILLA")) semilla_ = std::strtoul(s, nullptr, 10);
+        RecordProperty("semilla", std::to_string(semilla_));
+        std::printf("semilla %u (VELMORA_SEMILLA=%u repeats this run)\n", semilla_, semilla_);
+        gen_.seed(semilla_);
+        std::setlocale(LC_NUMERIC, "C");
+    }
+    int Entre(int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen_); }
+
+    unsigned semilla_ = 0;
+    std::mt19937 gen_;
+};
+
+TEST_F(Aleatorio, NumeroEstrictoIgualAStrtod) {
+    for (int n = 0; n < 20000; ++n) {
+        std::string entera, fraccion;
+        const int cifras = Entre(1, 25);
+        const int enEntera = Entre(0, cifras);
+        for (int i = 0; i < cifras; ++i) (i < enEntera ? entera : fraccion) += char('0' + Entre(0, 9));
+        const int exponente = Entre(-345, 330);
+        const bool negativo = Entre(0, 1);
+
+        std::string paraC = (negativo ? "-" : "") + (entera.empty() ? "0" : entera) + "." +
+                            fraccion + "e" + std::to_string(exponente);
+        std::string es = negativo ? "-" : "";
+        for (std::size_t i = 0; i < entera.size(); ++i) {
+            if (i > 0 && (entera.size() - i) % 3 == 0) es += '.';
+            es += entera[i];
+        }
+        if (!fraccion.empty()) es += "," + fraccion;
+        if (entera.empty() && fraccion.empty()) es += "0";
+        es += "E" + std::to_string(exponente);
+
+        errno = 0;
+        const double esperado = std::strtod(paraC.c_str(), nullptr);
+        SCOPED_TRACE(es + " / " + paraC);
+        if (std::isinf(esperado)) {
+            EXPECT_THROW(NumeroEstricto(es, kEs), ErrorCalculo);
+        } else {
+            ASSERT_EQ(NumeroEstricto(es, kEs), esperado);
+            ASSERT_EQ(NumeroInicial(es, kEs), esperado);
+        }
+    }
+}
+
+// Texts drawn from the characters that matter: EsNumerico must agree with
+// NumeroEstricto, and whatever is numeric NumeroInicial reads alike.
+TEST_F(Aleatorio, EsNumericoYNumeroInicialConcuerdanConNumeroEstricto) {
+    const std::string alfabeto = "0123456789.,+-eEdD \tx";
+    int numericos = 0;
+    for (const ConfiguracionRegional& config : {kEs, kEn}) {
+        for (int n = 0; n < 50000; ++n) {
+            std::string texto;
+            const int largo = Entre(0, 10);
+            for (int i = 0; i < largo; ++i) texto += alfabeto[Entre(0, alfabeto.size() - 1)];
+            SCOPED_TRACE("\"" + texto + "\"");
+            std::optional<double> estricto;
+            try {
+                estricto = Estricto(texto, config);
+            } catch (const ErrorCalculo&) {
+                continue;  // overflow: numeric form, no value to compare
+            }
+            ASSERT_EQ(EsNumerico(texto, config), estricto.has_value());
+            if (estricto) {
+                ++numericos;
+                ASSERT_EQ(NumeroInicial(texto, config), *estricto);
+            }
+        }
+    }
+    EXPECT_GT(numericos, 1000);  // the alphabet does produce numbers
+}
+
+}  // namespace
+}  // namespace velmora

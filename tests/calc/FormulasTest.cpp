@@ -1,0 +1,197 @@
+// The two formulas: the worked example to the last bit, where values are
+// held as floats, the fault check of each step and the clamp.
+#include "calc/Formulas.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "VentanaFalsa.h"
+#include "calc/ErrorCalculo.h"
+
+namespace velmora {
+namespace {
+
+const ConfiguracionRegional kEs = ConfiguracionRegional::Espanola();
+
+// The error a formula raises for these fields, expected to be one.
+template <typename Formula>
+ErrorCalculo ErrorDe(Formula formula, const VentanaFalsa& v) {
+    try {
+        formula(v, kEs);
+    } catch (const ErrorCalculo& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no error raised";
+    return ErrorCalculo(TipoError::Conversion, "ninguno");
+}
+
+TEST(Formulas, EjemploResuelto) {
+    VentanaFalsa v;
+    v.EjemploResuelto();
+    const Amortizacion a = CalcularResultado(v, kEs);
+    EXPECT_EQ(a.diferenciaPrecio, 300000.0f);
+    EXPECT_EQ(a.costeKmGasolina, 11.6);
+    EXPECT_EQ(a.costeKmDiesel, 6.9f);  // narrowed: 6.900000095367432
+    EXPECT_EQ(a.distancia, 63829.7890625f);
+
+    v.Interes("15000", "5");
+    EXPECT_EQ(CalcularResultadoInteres(v, kEs).distancia, 74694.4375f);
+}
+
+TEST(Formulas, ElCosteDieselSeRedondeaAFloat) {
+    // 2800 / (10.075 - 6.075): exactly 700 in real numbers and in doubles,
+    // but the diesel cost per kilometre is held as a float (6.0749998...),
+    // so the distance is 699.99994 and the caption shows 699.
+    VentanaFalsa v;
+    v.Coches("2685600", "4,5", "135", "2682800", "6,5", "155");
+    EXPECT_EQ(CalcularResultado(v, kEs).distancia, 699.99994f);
+}
+
+TEST(Formulas, InteresCeroDaLaDistanciaSinInteres) {
+    VentanaFalsa v;
+    v.EjemploResuelto();
+    v.Interes("15000", "0");
+    EXPECT_EQ(CalcularResultadoInteres(v, kEs).distancia, 63829.7890625f);
+}
+
+TEST(Formulas, InteresLeeLasCifrasSegunLaConfiguracionRegional) {
+    // "6,5" litres is 6.5 for both formulas, and "15.000" km is fifteen
+    // thousand: the interest fields must not change what a figure means.
+    VentanaFalsa coma;
+    coma.Coches("2600000", "6,5", "115", "2300000", "8", "145");
+    coma.Interes("15.000", "0");
+    VentanaFalsa punto;
+    punto.Coches("2600000", "6.5", "115", "2300000", "8", "145");  // 65 under this convention
+    punto.Interes("15.000", "0");
+    EXPECT_EQ(CalcularResultadoInteres(coma, kEs).distancia, CalcularResultado(coma, kEs).distancia);
+    EXPECT_NE(CalcularResultadoInteres(coma, kEs).distancia,
+              CalcularResultadoInteres(punto, kEs).distancia);
+
+    VentanaFalsa miles = coma;
+    miles.Interes("15.000", "5");
+    VentanaFalsa sinPuntos = coma;
+    sinPuntos.Interes("15000", "5");
+    EXPECT_EQ(CalcularResultadoInteres(miles, kEs).distancia,
+              CalcularResultadoInteres(sinPuntos, kEs).distancia);
+}
+
+TEST(Formulas, ResultadoNegativoSinRecortar) {
+    VentanaFalsa v;
+    v.Coches("2000000", "6", "115", "2300000", "8", "145");  // cheaper to buy and to run
+    EXPECT_LT(CalcularResultado(v, kEs).distancia, 0.0f);
+    EXPECT_FALSE(CalcularResultado(v, kEs).NuncaSeAmortiza());
+    v.Coches("2600000", "10", "145", "2300000", "8", "145");  // dearer to buy and to run
+    EXPECT_LT(CalcularResultado(v, kEs).distancia, 0.0f);
+    EXPECT_TRUE(CalcularResultado(v, kEs).NuncaSeAmortiza());
+}
+
+TEST(Formulas, ErroresDeConversionNombranElCampoEnOrdenDeLectura) {
+    VentanaFalsa v;
+    v.Coches("x", "6", "115", "y", "8", "145");
+    EXPECT_EQ(ErrorDe(CalcularResultado, v).Campo(), "txtPrecioCocheDiesel");
+    // The petrol litre price is read before the petrol consumption, and the
+    // diesel litre price before the diesel consumption.
+    v.Coches("2600000", "a", "b", "2300000", "c", "d");
+    EXPECT_EQ(ErrorDe(CalcularResultado, v).Campo(), "txtPrecioLitroGasolina");
+    v.Coches("2600000", "a", "b", "2300000", "8", "145");
+    const ErrorCalculo e = ErrorDe(CalcularResultado, v);
+    EXPECT_EQ(e.Tipo(), TipoError::Conversion);
+    EXPECT_EQ(e.Campo(), "txtPrecioLitroGasoil");
+}
+
+TEST(Formulas, InteresNuncaFallaPorLaFormaDeUnTexto) {
+    VentanaFalsa v;
+    v.Coches(" ", "6", "115", "2300000abc", "8", "145");  // " " reads as 0
+    v.Interes("15000", "5");
+    EXPECT_NO_THROW(CalcularResultadoInteres(v, kEs));
+}
+
+// Each step checks its own value: a figure beyond the double range names
+// its field; a value beyond the float range, where the formula narrows, is
+// an overflow even when a double could hold it.
+TEST(Formulas, LimitesDeCadaPaso) {
+    struct Caso {
+        const char* nombre;
+        const char *pcd, *cmd, *pgas, *pcg, *cmg, *pg;
+        std::optional<TipoError> error;
+    };
+    // 2^128 - 2^103 is the first value that rounds to infinity as a float;
+    // the double just below it rounds to the largest float.
+    const char* kLimite = "340282356779733661637539395458142568448";
+    const char* kBajoLimite = "340282356779733623858607532500980858880";
+    const Caso casos[] = {
+        {"diferencia que redondea al mayor float", kBajoLimite, "0", "0", "0", "1E300", "1", {}},
+        {"diferencia en el limite", kLimite, "0", "0", "0", "1", "1", TipoError::Desbordamiento},
+        {"diferencia 1E39 (cabe en un double)", "1E39", "0", "0", "0", "1", "1",
+         TipoError::Desbordamiento},
+        {"diferencia fuera del double", "1,7E308", "0", "0", "-1,7E308", "1", "1",
+         TipoError::Desbordamiento},
+        {"coste gasolina fuera del double", "1", "0", "0", "0", "1E200", "1E200",
+         TipoError::Desbordamiento},
+        {"coste gasolina grande, doble", "1", "0", "0", "0", "1E100", "1E100", {}},
+        // CMD 1 and these litre prices make CMD * PGas / 100 exactly the two
+        // doubles above.
+        {"coste diesel en el mayor float", "1", "1", "3,402823567797336E40", "0", "1E300", "100",
+         {}},
+        {"coste diesel en el limite", "1", "1", "3,4028235677973366E40", "0", "1E300", "100",
+         TipoError::Desbordamiento},
+        {"costes iguales", "2600000", "8", "150", "2300000", "8", "150", TipoError::DivisionPorCero},
+        {"precios y costes iguales", "1", "8", "150", "1", "8", "150", TipoError::DivisionPorCero},
+        {"cociente fuera del float", "3E38", "0", "0", "0", "1", "1E-300",
+         TipoError::Desbordamiento},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        VentanaFalsa v;
+        v.Coches(c.pcd, c.cmd, c.pgas, c.pcg, c.cmg, c.pg);
+        if (c.error) {
+            EXPECT_EQ(ErrorDe(CalcularResultado, v).Tipo(), *c.error);
+        } else {
+            EXPECT_NO_THROW(CalcularResultado(v, kEs));
+        }
+    }
+
+    VentanaFalsa v;
+    v.Coches("1E400", "6", "115", "2300000", "8", "145");
+    EXPECT_EQ(ErrorDe(CalcularResultado, v).Campo(), "txtPrecioCocheDiesel");
+    v.Coches(kBajoLimite, "0", "0", "0", "1E300", "1");
+    EXPECT_EQ(CalcularResultado(v, kEs).diferenciaPrecio, std::numeric_limits<float>::max());
+}
+
+TEST(Formulas, LimitesDelInteres) {
+    VentanaFalsa v;
+    v.EjemploResuelto();
+
+    v.Interes("0", "5");
+    ErrorCalculo e = ErrorDe(CalcularResultadoInteres, v);
+    EXPECT_EQ(e.Tipo(), TipoError::DivisionPorCero);
+    EXPECT_EQ(e.Campo(), "txtKmAno");
+
+    v.Interes("1E-300", "5");  // years beyond the float range
+    EXPECT_EQ(ErrorDe(CalcularResultadoInteres, v).Tipo(), TipoError::Desbordamiento);
+
+    v.Interes("15000", "1E300");  // charged difference beyond the float range
+    e = ErrorDe(CalcularResultadoInteres, v);
+    EXPECT_EQ(e.Tipo(), TipoError::Desbordamiento);
+    EXPECT_EQ(e.Campo(), "");
+
+    v.Interes("1E400", "5");
+    EXPECT_EQ(ErrorDe(CalcularResultadoInteres, v).Campo(), "txtKmAno");
+}
+
+TEST(Formulas, Corrije) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (float valor : {nan, -0.0f, 0.0f, -3.0f, -std::numeric_limits<float>::infinity()}) {
+        const float r = Corrije(valor);
+        EXPECT_EQ(r, 0.0f) << valor;
+        EXPECT_FALSE(std::signbit(r)) << valor;
+    }
+    const float minimo = std::numeric_limits<float>::denorm_min();
+    EXPECT_EQ(Corrije(minimo), minimo);
+    EXPECT_EQ(Corrije(63829.7890625f), 63829.7890625f);
+}
+
+}  // namespace
+}  // namespace velmora
