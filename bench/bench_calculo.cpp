@@ -14,7 +14,7 @@ using velmora::ConfiguracionRegional;
 const ConfiguracionRegional kEs = ConfiguracionRegional::Espanola();
 
 class VentanaMedida : public velmora::VentanaCalculo {
-public:
+  public:
     std::map<std::string, std::string, std::less<>> campos;
     std::string resultado;
     std::string TextoCampo(std::string_view nombre) const override {
@@ -28,8 +28,8 @@ public:
 VentanaMedida EjemploResuelto() {
     VentanaMedida v;
     v.campos = {{"txtPrecioCocheDiesel", "2.600.000"}, {"txtConsumoMedioDiesel", "6"},
-                {"txtPrecioLitroGasoil", "115"},      {"txtPrecioCocheGasolina", "2.300.000"},
-                {"txtConsumoMedioGasolina", "8"},     {"txtPrecioLitroGasolina", "145"}};
+                {"txtPrecioLitroGasoil", "115"},       {"txtPrecioCocheGasolina", "2.300.000"},
+                {"txtConsumoMedioGasolina", "8"},      {"txtPrecioLitroGasolina", "145"}};
     return v;
 }
 

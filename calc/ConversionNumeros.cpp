@@ -9,7 +9,9 @@
 namespace velmora {
 namespace {
 
-bool EsDigito(char c) { return c >= '0' && c <= '9'; }
+bool EsDigito(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool EmpiezaCon(std::string_view texto, std::size_t pos, std::string_view prefijo) {
     return !prefijo.empty() && texto.substr(pos).starts_with(prefijo);
@@ -64,8 +66,7 @@ std::optional<NumeroLeido> LeerNumero(std::string_view t, std::size_t pos,
 
     n.fin = finMantisa;
     std::size_t j = finMantisa;
-    if (j < t.size() &&
-        (t[j] == 'E' || t[j] == 'e' || (admiteD && (t[j] == 'D' || t[j] == 'd')))) {
+    if (j < t.size() && (t[j] == 'E' || t[j] == 'e' || (admiteD && (t[j] == 'D' || t[j] == 'd')))) {
         ++j;
         bool negativo = false;
         if (j < t.size() && (t[j] == '+' || t[j] == '-')) {
@@ -184,8 +185,8 @@ std::string TextoDeSimple(float valor, const ConfiguracionRegional& config) {
     // with trailing zeros dropped: 63829 -> "63829", 12345679 ->
     // "1.234568e+07".
     char buffer[32];
-    auto [fin, ec] = std::to_chars(buffer, buffer + sizeof buffer, valor,
-                                   std::chars_format::general, 7);
+    auto [fin, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::general, 7);
     std::string texto = (ec == std::errc()) ? std::string(buffer, fin) : std::string("0");
     std::string resultado;
     resultado.reserve(texto.size() + config.separadorDecimal.size());

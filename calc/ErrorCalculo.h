@@ -14,7 +14,7 @@ enum class TipoError {
 };
 
 class ErrorCalculo : public std::runtime_error {
-public:
+  public:
     // campo: the name of the field the error comes from (for example
     // "txtConsumoMedioDiesel"), or empty when it comes from the arithmetic
     // of several figures.
@@ -24,7 +24,7 @@ public:
     TipoError Tipo() const { return tipo_; }
     const std::string& Campo() const { return campo_; }
 
-private:
+  private:
     static const char* Descripcion(TipoError tipo) {
         switch (tipo) {
             case TipoError::Conversion:

@@ -101,6 +101,8 @@ Amortizacion CalcularResultadoInteres(const VentanaCalculo& ventana,
     return a;
 }
 
-float Corrije(float valor) { return valor > 0.0f ? valor : 0.0f; }
+float Corrije(float valor) {
+    return valor > 0.0f ? valor : 0.0f;
+}
 
 }  // namespace velmora

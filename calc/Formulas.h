@@ -24,10 +24,10 @@ namespace velmora {
 // What a formula found: its result and the figures the result came from,
 // which the calculation request needs to tell a car that never pays off.
 struct Amortizacion {
-    float diferenciaPrecio = 0;    // PCD - PCG
-    double costeKmGasolina = 0;    // CMG * PG / 100
-    float costeKmDiesel = 0;       // CMD * PGas / 100
-    float distancia = 0;           // the formula's result, not clamped
+    float diferenciaPrecio = 0;  // PCD - PCG
+    double costeKmGasolina = 0;  // CMG * PG / 100
+    float costeKmDiesel = 0;     // CMD * PGas / 100
+    float distancia = 0;         // the formula's result, not clamped
 
     // Dearer to buy and dearer per kilometre: no distance makes up for it.
     bool NuncaSeAmortiza() const {

@@ -11,7 +11,7 @@
 namespace velmora {
 
 class VentanaCalculo {
-public:
+  public:
     virtual ~VentanaCalculo() = default;
 
     // The text of the field `nombre` exactly as typed, as UTF-8.

@@ -23,7 +23,7 @@ namespace {
 using namespace velmora;
 
 class VentanaFuzz : public VentanaCalculo {
-public:
+  public:
     std::map<std::string, std::string, std::less<>> campos;
     int escrituras = 0;
     int mensajes = 0;

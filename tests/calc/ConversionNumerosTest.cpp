@@ -1,7 +1,5 @@
 // The conversions between field texts and numbers, under both regional
 // conventions, by example and by random texts checked against the C library.
-#include "calc/ConversionNumeros.h"
-
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -12,6 +10,7 @@
 #include <random>
 #include <string>
 
+#include "calc/ConversionNumeros.h"
 #include "calc/ErrorCalculo.h"
 
 namespace velmora {
@@ -97,7 +96,10 @@ TEST(ConversionNumeros, SeparadorDeGruposDeVariosBytes) {
     EXPECT_EQ(NumeroEstricto("1\u202f234,5", config), 1234.5);
     EXPECT_EQ(NumeroInicial("1\u202f234,5", config), 1234.5);
     // Half of the character is no separator.
-    EXPECT_FALSE(EsNumerico("1\xe2\x80" "234", config));
+    EXPECT_FALSE(
+        EsNumerico("1\xe2\x80"
+                   "234",
+                   config));
 }
 
 TEST(ConversionNumeros, FueraDelRangoDoble) {
@@ -151,7 +153,7 @@ TEST(TextoDeSimple, FormaExponencialDesdeDiezMillones) {
 // convention with group separators, and the same number written for the C
 // library without them.
 class Aleatorio : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         semilla_ = std::random_device{}();
         if (const char* s = std::getenv("VELMORA_SEMILLA")) semilla_ = std::strtoul(s, nullptr, 10);
@@ -171,7 +173,8 @@ TEST_F(Aleatorio, NumeroEstrictoIgualAStrtod) {
         std::string entera, fraccion;
         const int cifras = Entre(1, 25);
         const int enEntera = Entre(0, cifras);
-        for (int i = 0; i < cifras; ++i) (i < enEntera ? entera : fraccion) += char('0' + Entre(0, 9));
+        for (int i = 0; i < cifras; ++i)
+            (i < enEntera ? entera : fraccion) += char('0' + Entre(0, 9));
         const int exponente = Entre(-345, 330);
         const bool negativo = Entre(0, 1);
 

@@ -1,7 +1,5 @@
 // The two formulas: the worked example to the last bit, where values are
 // held as floats, the fault check of each step and the clamp.
-#include "calc/Formulas.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,6 +7,7 @@
 
 #include "VentanaFalsa.h"
 #include "calc/ErrorCalculo.h"
+#include "calc/Formulas.h"
 
 namespace velmora {
 namespace {
@@ -65,7 +64,8 @@ TEST(Formulas, InteresLeeLasCifrasSegunLaConfiguracionRegional) {
     VentanaFalsa punto;
     punto.Coches("2600000", "6.5", "115", "2300000", "8", "145");  // 65 under this convention
     punto.Interes("15.000", "0");
-    EXPECT_EQ(CalcularResultadoInteres(coma, kEs).distancia, CalcularResultado(coma, kEs).distancia);
+    EXPECT_EQ(CalcularResultadoInteres(coma, kEs).distancia,
+              CalcularResultado(coma, kEs).distancia);
     EXPECT_NE(CalcularResultadoInteres(coma, kEs).distancia,
               CalcularResultadoInteres(punto, kEs).distancia);
 
@@ -133,11 +133,18 @@ TEST(Formulas, LimitesDeCadaPaso) {
         {"coste gasolina grande, doble", "1", "0", "0", "0", "1E100", "1E100", {}},
         // CMD 1 and these litre prices make CMD * PGas / 100 exactly the two
         // doubles above.
-        {"coste diesel en el mayor float", "1", "1", "3,402823567797336E40", "0", "1E300", "100",
+        {"coste diesel en el mayor float",
+         "1",
+         "1",
+         "3,402823567797336E40",
+         "0",
+         "1E300",
+         "100",
          {}},
         {"coste diesel en el limite", "1", "1", "3,4028235677973366E40", "0", "1E300", "100",
          TipoError::Desbordamiento},
-        {"costes iguales", "2600000", "8", "150", "2300000", "8", "150", TipoError::DivisionPorCero},
+        {"costes iguales", "2600000", "8", "150", "2300000", "8", "150",
+         TipoError::DivisionPorCero},
         {"precios y costes iguales", "1", "8", "150", "1", "8", "150", TipoError::DivisionPorCero},
         {"cociente fuera del float", "3E38", "0", "0", "0", "1", "1E-300",
          TipoError::Desbordamiento},

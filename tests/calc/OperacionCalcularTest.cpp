@@ -1,11 +1,10 @@
 // The calculation request through a fake window: order of the checks, the
 // choice of formula, the caption it writes, and the one message it shows
 // for each kind of failure with everything left as it was.
-#include "calc/OperacionCalcular.h"
-
 #include <gtest/gtest.h>
 
 #include "VentanaFalsa.h"
+#include "calc/OperacionCalcular.h"
 
 namespace velmora {
 namespace {
@@ -47,15 +46,15 @@ TEST(OperacionCalcular, CamposVaciosDeLosCoches) {
     VentanaFalsa vacia;
     EXPECT_EQ(UnicoMensaje(vacia), "ERROR: faltan datos en la seccion diesel.");
 
-    for (const char* campo : {"txtPrecioCocheDiesel", "txtConsumoMedioDiesel",
-                              "txtPrecioLitroGasoil"}) {
+    for (const char* campo :
+         {"txtPrecioCocheDiesel", "txtConsumoMedioDiesel", "txtPrecioLitroGasoil"}) {
         VentanaFalsa v;
         v.EjemploResuelto();
         v.campos[campo] = "";
         EXPECT_EQ(UnicoMensaje(v), "ERROR: faltan datos en la seccion diesel.") << campo;
     }
-    for (const char* campo : {"txtPrecioCocheGasolina", "txtConsumoMedioGasolina",
-                              "txtPrecioLitroGasolina"}) {
+    for (const char* campo :
+         {"txtPrecioCocheGasolina", "txtConsumoMedioGasolina", "txtPrecioLitroGasolina"}) {
         VentanaFalsa v;
         v.EjemploResuelto();
         v.campos[campo] = "";

@@ -13,7 +13,7 @@
 namespace velmora {
 
 class VentanaFalsa : public VentanaCalculo {
-public:
+  public:
     std::map<std::string, std::string, std::less<>> campos;
     std::string resultado;
     int escriturasResultado = 0;

@@ -1,0 +1,123 @@
+#!/usr/bin/env python3
+"""Draws Velmora's icon: two cars, a red one behind a green one.
+
+Writes velmora-32.png and velmora-16.png, 4-bit indexed PNGs on the classic
+16-colour palette (one of whose entries is transparent). Run it again after
+changing the drawing: python3 res/generar-icono.py
+"""
+import math
+import os
+import struct
+import zlib
+
+# The 16-colour palette; the entry of an unused colour is the transparent one.
+PALETA = [
+    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0),
+    (0, 0, 128), (128, 0, 128), (0, 128, 128), (192, 192, 192),
+    (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0),
+    (0, 0, 255), (255, 255, 255), (0, 255, 255), (255, 0, 255),
+]
+TRANSPARENTE = 15
+NEGRO, GRANATE, VERDE, GRIS_CLARO, GRIS, ROJO, LIMA, AMARILLO, BLANCO, AGUAMARINA = (
+    0, 1, 2, 7, 8, 9, 10, 11, 13, 14)
+
+
+def coche(x, y, claro, oscuro):
+    """A car seen from the side, 20 x 12 units, its top-left corner at x, y.
+
+    Returns (test, colour) pairs, painted in order; a test takes the point's
+    coordinates relative to the car.
+    """
+    def cuerpo(u, v):
+        return 0 <= u <= 20 and 4 <= v <= 9 and not (u < 1 and v < 5) and not (u > 19 and v < 5)
+
+    def cabina(u, v):
+        # Trapezoid: roof from 6 to 13, bonnet line from 3 to 16.
+        if not 0 <= v <= 4.5:
+            return False
+        izquierda = 6 - (v / 4.5) * 3
+        derecha = 13 + (v / 4.5) * 3
+        return izquierda <= u <= derecha
+
+    def ventanilla(u, v):
+        if not 1.3 <= v <= 4:
+            return False
+        izquierda = 6.5 - ((v - 1) / 3.5) * 2.5
+        derecha = 12.5 + ((v - 1) / 3.5) * 2.5
+        return izquierda <= u <= derecha and not 9.2 <= u <= 10.0
+
+    def rueda(cx):
+        return lambda u, v: math.hypot(u - cx, v - 9.5) <= 2.6
+
+    def tapacubos(cx):
+        return lambda u, v: math.hypot(u - cx, v - 9.5) <= 1.0
+
+    def faro(u, v):
+        return 19 <= u <= 20.5 and 5 <= v <= 6.3
+
+    def sombra(u, v):
+        return cuerpo(u, v) and v >= 7.6
+
+    capas = [
+        (cabina, claro), (cuerpo, claro), (sombra, oscuro), (ventanilla, AGUAMARINA),
+        (faro, AMARILLO), (rueda(4.5), NEGRO), (rueda(15.5), NEGRO),
+        (tapacubos(4.5), GRIS_CLARO), (tapacubos(15.5), GRIS_CLARO),
+    ]
+    return [((lambda f: lambda px, py: f(px - x, py - y))(f), c) for f, c in capas]
+
+
+def dibujar(tamano):
+    escala = 32 / tamano
+    # Red car behind, higher and to the right; green car in front.
+    capas = coche(10.5, 4, ROJO, GRANATE) + coche(1, 15.5, LIMA, VERDE)
+    pixeles = [[TRANSPARENTE] * tamano for _ in range(tamano)]
+    for fila in range(tamano):
+        for columna in range(tamano):
+            # The centre of the pixel, in units of the 32-pixel drawing.
+            u, v = (columna + 0.5) * escala, (fila + 0.5) * escala
+            for prueba, color in capas:
+                if prueba(u, v):
+                    pixeles[fila][columna] = color
+    # A dark outline around each shape reads better on any background.
+    contorno = [fila[:] for fila in pixeles]
+    for fila in range(tamano):
+        for columna in range(tamano):
+            if pixeles[fila][columna] != TRANSPARENTE:
+                continue
+            vecinos = [
+                pixeles[f][c]
+                for f, c in ((fila - 1, columna), (fila + 1, columna), (fila, columna - 1),
+                             (fila, columna + 1))
+                if 0 <= f < tamano and 0 <= c < tamano
+            ]
+            if tamano >= 32 and any(p not in (TRANSPARENTE, NEGRO) for p in vecinos):
+                contorno[fila][columna] = NEGRO
+    return contorno
+
+
+def png(pixeles):
+    alto, ancho = len(pixeles), len(pixeles[0])
+    crudo = bytearray()
+    for fila in pixeles:
+        crudo.append(0)  # no filter
+        for i in range(0, ancho, 2):
+            crudo.append((fila[i] << 4) | (fila[i + 1] if i + 1 < ancho else 0))
+
+    def trozo(tipo, datos):
+        return (struct.pack(">I", len(datos)) + tipo + datos +
+                struct.pack(">I", zlib.crc32(tipo + datos) & 0xFFFFFFFF))
+
+    alfa = bytes(0 if i == TRANSPARENTE else 255 for i in range(16))
+    return (b"\x89PNG\r\n\x1a\n" +
+            trozo(b"IHDR", struct.pack(">IIBBBBB", ancho, alto, 4, 3, 0, 0, 0)) +
+            trozo(b"PLTE", b"".join(bytes(c) for c in PALETA)) +
+            trozo(b"tRNS", alfa) +
+            trozo(b"IDAT", zlib.compress(bytes(crudo), 9)) +
+            trozo(b"IEND", b""))
+
+
+if __name__ == "__main__":
+    carpeta = os.path.dirname(os.path.abspath(__file__))
+    for tamano in (32, 16):
+        with open(os.path.join(carpeta, f"velmora-{tamano}.png"), "wb") as salida:
+            salida.write(png(dibujar(tamano)))

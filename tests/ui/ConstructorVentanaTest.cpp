@@ -1,0 +1,206 @@
+// The window descriptions and what the builder makes of them: tables that
+// hold together, controls placed by their twips, and every caption, field
+// and list row fitting its box with the font in use, also a large one.
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QStyleOptionGroupBox>
+#include <QtTest>
+#include <cstring>
+
+#include "Modales.h"
+#include "ui/Aplicacion.h"
+#include "ui/ConstructorVentana.h"
+#include "ui/DisenoEjemplos.h"
+#include "ui/DisenoFormula.h"
+#include "ui/DisenoVelmora.h"
+#include "ui/VentanaVelmora.h"
+
+using namespace velmora::ui;
+using velmora::prueba::CerrarModal;
+
+namespace {
+
+const DisenoVentana* const kDisenos[] = {&kDisenoVelmora, &kDisenoEjemplos, &kDisenoFormula};
+
+const Control* Buscar(const DisenoVentana& d, const char* nombre) {
+    for (const Control& c : d.controles) {
+        if (std::strcmp(c.nombre, nombre) == 0) return &c;
+    }
+    return nullptr;
+}
+
+// The box of a control in twips; a line is one twip high.
+QRect EnTwips(const Control& c) {
+    if (c.tipo == Tipo::Linea) return QRect(c.izquierda, c.arriba, c.ancho - c.izquierda, 1);
+    return QRect(c.izquierda, c.arriba, c.ancho, c.alto);
+}
+
+// Every control of `ventana` whose content must fit its box, with the
+// reason it does not, if it does not.
+QStringList Recortes(QWidget* ventana) {
+    QStringList recortes;
+    auto informar = [&](QWidget* w, const QString& que) {
+        recortes << w->objectName() + QStringLiteral(": ") + que;
+    };
+    for (QLabel* l : ventana->findChildren<QLabel*>()) {
+        if (l->objectName().isEmpty()) continue;  // parts of other widgets
+        const QSize texto = l->fontMetrics().size(0, l->text());
+        if (texto.width() > l->width() || texto.height() > l->height()) {
+            informar(l, QStringLiteral("text %1x%2 in %3x%4")
+                            .arg(texto.width())
+                            .arg(texto.height())
+                            .arg(l->width())
+                            .arg(l->height()));
+        }
+    }
+    for (QLineEdit* e : ventana->findChildren<QLineEdit*>()) {
+        if (e->minimumSizeHint().height() > e->height()) informar(e, QStringLiteral("too low"));
+    }
+    for (QAbstractButton* b : ventana->findChildren<QAbstractButton*>()) {
+        if (b->fontMetrics().horizontalAdvance(b->text()) + 8 > b->width()) {
+            informar(b, QStringLiteral("caption too wide"));
+        }
+    }
+    for (QGroupBox* g : ventana->findChildren<QGroupBox*>()) {
+        const int titulo = g->fontMetrics().horizontalAdvance(g->title());
+        if (titulo + 8 > g->width()) informar(g, QStringLiteral("title too wide"));
+        // The title band stays above every control in the frame.
+        for (QWidget* hijo : g->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (hijo->geometry().top() < g->fontMetrics().height()) {
+                informar(hijo, QStringLiteral("under the frame's title"));
+            }
+        }
+    }
+    for (QListWidget* lista : ventana->findChildren<QListWidget*>()) {
+        for (int i = 0; i < lista->count(); ++i) {
+            const QRect fila = lista->visualItemRect(lista->item(i));
+            const int ancho = lista->fontMetrics().horizontalAdvance(lista->item(i)->text());
+            if (!lista->viewport()->rect().contains(fila) || ancho > lista->viewport()->width()) {
+                informar(lista, QStringLiteral("row %1 not fully shown").arg(i));
+            }
+        }
+    }
+    return recortes;
+}
+
+// Opens both modal windows from the menu of `principal` and collects the
+// clipped controls of each.
+QStringList RecortesDeLasVentanasFijas(QMainWindow& principal) {
+    QStringList recortes;
+    for (const char* accion : {"menuEjemplos", "menuFormula"}) {
+        const auto visto =
+            CerrarModal([&] { principal.findChild<QAction*>(QLatin1String(accion))->trigger(); },
+                        [&](QWidget* ventana) {
+                            ventana->layout();
+                            recortes << Recortes(ventana);
+                        });
+        if (!visto.abierto) recortes << QLatin1String(accion) + QStringLiteral(" did not open");
+    }
+    return recortes;
+}
+
+}  // namespace
+
+class ConstructorVentanaTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void initTestCase() { PrepararAplicacion(); }
+
+    void tablasCoherentes() {
+        for (const DisenoVentana* d : kDisenos) {
+            QSet<QString> nombres;
+            for (const Control& c : d->controles) {
+                QVERIFY2(!nombres.contains(QLatin1String(c.nombre)), c.nombre);
+                nombres.insert(QLatin1String(c.nombre));
+                // A frame comes before its controls, and holds them whole.
+                QRect contenedor(0, 0, d->anchoCliente, d->altoCliente);
+                if (c.contenedor) {
+                    const Control* marco = Buscar(*d, c.contenedor);
+                    QVERIFY2(marco && marco->tipo == Tipo::Marco, c.nombre);
+                    QVERIFY2(marco < &c, c.nombre);
+                    contenedor = QRect(0, 0, marco->ancho, marco->alto);
+                }
+                QVERIFY2(contenedor.contains(EnTwips(c)), c.nombre);
+            }
+        }
+    }
+
+    void ningunSolapeSalvoLaBarraSobrePCD() {
+        for (const DisenoVentana* d : kDisenos) {
+            for (const Control& a : d->controles) {
+                for (const Control& b : d->controles) {
+                    if (&a >= &b || a.contenedor != b.contenedor) continue;
+                    if (a.contenedor && std::strcmp(a.contenedor, b.contenedor) != 0) continue;
+                    const bool permitido =
+                        std::strcmp(a.nombre, "Label2") == 0 && std::strcmp(b.nombre, "Line1") == 0;
+                    QVERIFY2(EnTwips(a).intersects(EnTwips(b)) == permitido,
+                             qPrintable(QStringLiteral("%1 / %2").arg(QLatin1String(a.nombre),
+                                                                      QLatin1String(b.nombre))));
+                }
+            }
+        }
+    }
+
+    void bordesRedondeadosMantienenLosVecinosJuntos() {
+        // Two controls that meet in twips still meet in pixels, whatever
+        // the factor: both use the same rounded edge.
+        for (double factor : {1.0, 1.13, 1.37, 1.5, 2.0}) {
+            const Control izquierda{Tipo::Etiqueta, "a", "", nullptr, 112, 0, 413, 100};
+            const Control derecha{Tipo::Etiqueta, "b", "", nullptr, 525, 0, 300, 100};
+            QWidget cliente;
+            QCOMPARE(APixeles(izquierda.izquierda + izquierda.ancho, factor),
+                     APixeles(derecha.izquierda, factor));
+        }
+        QCOMPARE(APixeles(1440, 1.0), 96);
+    }
+
+    void ventanaPrincipalEnSuSitio() {
+        VentanaVelmora ventana;
+        ventana.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ventana));
+        const double factor = ventana.centralWidget()->width() * 15.0 / kDisenoVelmora.anchoCliente;
+        QVERIFY(factor >= 1.0);
+        for (const Control& c : kDisenoVelmora.controles) {
+            QWidget* w = ventana.findChild<QWidget*>(QLatin1String(c.nombre));
+            QVERIFY2(w, c.nombre);
+            QVERIFY2(std::abs(w->x() - c.izquierda * factor / 15) <= 1, c.nombre);
+            QVERIFY2(std::abs(w->y() - c.arriba * factor / 15) <= 1, c.nombre);
+            QVERIFY2(std::abs(w->width() - c.ancho * factor / 15) <= 1.5, c.nombre);
+            QVERIFY2(std::abs(w->height() - c.alto * factor / 15) <= 1.5, c.nombre);
+            const QString contenedor =
+                c.contenedor ? QLatin1String(c.contenedor) : QStringLiteral("cliente");
+            QCOMPARE(w->parentWidget()->objectName(), contenedor);
+        }
+    }
+
+    void todoCabeConLaLetraEnUso() {
+        VentanaVelmora ventana;
+        ventana.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ventana));
+        QCOMPARE(Recortes(&ventana), QStringList());
+        QCOMPARE(RecortesDeLasVentanasFijas(ventana), QStringList());
+    }
+
+    void todoCabeConUnaLetraGrande() {
+        const QFont antes = QApplication::font();
+        QFont grande = antes;
+        grande.setPointSizeF(antes.pointSizeF() * 1.8);
+        QApplication::setFont(grande);
+        {
+            VentanaVelmora ventana;
+            ventana.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&ventana));
+            QCOMPARE(Recortes(&ventana), QStringList());
+            QCOMPARE(RecortesDeLasVentanasFijas(ventana), QStringList());
+        }
+        QApplication::setFont(antes);
+    }
+};
+
+QTEST_MAIN(ConstructorVentanaTest)
+#include "ConstructorVentanaTest.moc"

@@ -1,0 +1,126 @@
+// The examples window, opened from the menu as a user would.
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QtTest>
+
+#include "Modales.h"
+#include "ui/Aplicacion.h"
+#include "ui/Ejemplos.h"
+#include "ui/VentanaVelmora.h"
+
+using velmora::prueba::CerrarModal;
+
+namespace {
+
+// What the examples window showed while it was open.
+struct VistaEjemplos {
+    QStringList filas;
+    int seleccionadas = -1;
+    QString foco;
+    QString pie;
+    Qt::Alignment alineacionPie;
+    bool barraVertical = true;
+    bool filasVisibles = false;
+    QRect lista, pieRect;
+    bool icono = false;
+    Qt::WindowFlags banderas;
+};
+
+VistaEjemplos Ver(QWidget* ventana) {
+    VistaEjemplos v;
+    auto* lista = ventana->findChild<QListWidget*>(QStringLiteral("lstEjemplos"));
+    auto* pie = ventana->findChild<QLabel*>(QStringLiteral("Label1"));
+    if (!lista || !pie) return v;
+    for (int i = 0; i < lista->count(); ++i) v.filas << lista->item(i)->text();
+    v.seleccionadas = int(lista->selectedItems().size());
+    v.foco = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    v.pie = pie->text();
+    v.alineacionPie = pie->alignment();
+    v.barraVertical = lista->verticalScrollBar()->isVisible();
+    v.filasVisibles = true;
+    for (int i = 0; i < lista->count(); ++i) {
+        if (!lista->viewport()->rect().contains(lista->visualItemRect(lista->item(i)))) {
+            v.filasVisibles = false;
+        }
+    }
+    v.lista = lista->geometry();
+    v.pieRect = pie->geometry();
+    v.icono = !ventana->windowIcon().isNull();
+    v.banderas = ventana->windowFlags();
+    return v;
+}
+
+}  // namespace
+
+class EjemplosTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void initTestCase() { velmora::ui::PrepararAplicacion(); }
+
+    void ordenadosYReconstruidosEnCadaApertura() {
+        velmora::ui::VentanaVelmora principal;
+        principal.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&principal));
+        QAction* menu = principal.findChild<QAction*>(QStringLiteral("menuEjemplos"));
+
+        const QStringList esperadas = {
+            QStringLiteral("Citroen Xantia 2.0HDi/1.816V = 80.000 Km"),
+            QStringLiteral("Citroen Xsara 2.0HDi/1.6i = 130.000 Km"),
+            QStringLiteral("Fiat Punto 1.9-JTD /1.2 16V = 123.000 Km"),
+            QStringLiteral("Ford Fiesta 1.8-TDdi /1.2 16V = 67.000 Km"),
+            QStringLiteral("Ford Focus TDdi 90 / 1.6i = 70.000 Km"),
+            QStringLiteral("Nissan Almera 2.2Di/1.8i = 75.000 Km"),
+            QStringLiteral("Opel Astra 2.0-DTi/1.6 16V = 105.000 Km"),
+            QStringLiteral("Opel Vectra 2.0-DTi/1.6 16V = 190.000 Km"),
+            QStringLiteral("Peugeot 206 2.0HDi/1.6i = 104.000 Km"),
+            QStringLiteral("Peugeot 406 2.0HDi/1.8 = 120.000 Km"),
+            QStringLiteral("Renault Clio 1.9-DTI/1.4-16V = 86.000 Km"),
+            QStringLiteral("Renault Laguna 1.9-dCi/1.6-16V = 78.000 Km"),
+            QStringLiteral("Renault Megane 1.9-dTi/1.6-16V = 80.000 Km"),
+            QStringLiteral("Seat Ibiza TDi/1.6i = 42.000 Km"),
+            QStringLiteral("Seat Leon 1.9-TDi/1.8 20V = 35.000 Km"),
+            QStringLiteral("Seat Toledo 1.9TDi / 1.8 20V = 26.000 Km"),
+        };
+        for (int vez = 1; vez <= 3; ++vez) {
+            VistaEjemplos v;
+            const auto visto =
+                CerrarModal([&] { menu->trigger(); }, [&](QWidget* ventana) { v = Ver(ventana); });
+            QVERIFY(visto.abierto);
+            QCOMPARE(visto.nombre, QStringLiteral("Ejemplos"));
+            QCOMPARE(visto.titulo, QStringLiteral("Ejemplos :"));
+            QCOMPARE(v.filas, esperadas);
+            QCOMPARE(v.seleccionadas, 0);
+            QCOMPARE(v.foco, QStringLiteral("lstEjemplos"));
+            QCOMPARE(v.pie, QStringLiteral("Ejemplos cogidos de la revista Coche Actual"));
+            QVERIFY(v.alineacionPie & Qt::AlignHCenter);
+            QVERIFY2(!v.barraVertical && v.filasVisibles,
+                     "the sixteen rows show without scrolling");
+            QCOMPARE(v.pieRect.left(), v.lista.left());
+            QCOMPARE(v.pieRect.width(), v.lista.width());
+            QVERIFY(v.pieRect.top() > v.lista.bottom());
+            QVERIFY(v.icono);
+            QVERIFY(v.banderas & Qt::WindowCloseButtonHint);
+            QVERIFY(!(v.banderas & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        }
+        // The main window takes input again.
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void laListaOrdenaSinDistinguirMayusculas() {
+        QListWidget lista;
+        lista.setSortingEnabled(true);
+        for (const char* fila : {"seat b", "Seat a", "SEAT c", "fiat"}) {
+            velmora::ui::Ejemplos::Agregar(&lista, QLatin1String(fila));
+        }
+        QStringList filas;
+        for (int i = 0; i < lista.count(); ++i) filas << lista.item(i)->text();
+        QCOMPARE(filas, (QStringList{QStringLiteral("fiat"), QStringLiteral("Seat a"),
+                                     QStringLiteral("seat b"), QStringLiteral("SEAT c")}));
+    }
+};
+
+QTEST_MAIN(EjemplosTest)
+#include "EjemplosTest.moc"

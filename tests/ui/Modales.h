@@ -1,0 +1,94 @@
+// Opening a modal window in a test without hanging: a polling timer finds
+// the modal window once it is up, records what it shows, lets the test look
+// at it, and closes it; the action that opened it then returns. A watchdog
+// closes any modal window still open after the time limit, so a broken test
+// fails instead of hanging.
+//
+// Assert on what CerrarModal returns, after it returns: an assertion inside
+// `inspeccionar` would return from the lambda and leave the window open.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QTimer>
+#include <functional>
+
+namespace velmora::prueba {
+
+struct ModalVisto {
+    bool abierto = false;  // a modal window was found
+    QString clase;         // its class, e.g. "QMessageBox"
+    QString nombre;        // objectName
+    QString titulo;
+    QString texto;    // message boxes: the text
+    int botones = 0;  // message boxes: number of buttons
+    QStringList textosBotones;
+    QMessageBox::Icon icono = QMessageBox::NoIcon;
+    bool iconoVisible = false;  // the box draws a picture beside the text
+};
+
+// Runs `accion`, which opens (or queues the opening of) one modal window,
+// records it, calls `inspeccionar` on it and closes it: a message box by its
+// first button, any other window with its close command. Gives up after
+// `limiteMs`, closing whatever modal window is left.
+inline ModalVisto CerrarModal(const std::function<void()>& accion,
+                              const std::function<void(QWidget*)>& inspeccionar = {},
+                              int limiteMs = 5000) {
+    ModalVisto visto;
+    QTimer sondeo;
+    sondeo.setInterval(5);
+    QObject::connect(&sondeo, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (visto.abierto || !modal || !modal->isVisible()) return;
+        visto.abierto = true;
+        visto.clase = QString::fromLatin1(modal->metaObject()->className());
+        visto.nombre = modal->objectName();
+        visto.titulo = modal->windowTitle();
+        if (auto* caja = qobject_cast<QMessageBox*>(modal)) {
+            visto.texto = caja->text();
+            visto.icono = caja->icon();
+            visto.iconoVisible = !caja->iconPixmap().isNull();
+            for (QAbstractButton* b : caja->buttons()) visto.textosBotones << b->text();
+            visto.botones = visto.textosBotones.size();
+        }
+        if (inspeccionar) inspeccionar(modal);
+        if (auto* caja = qobject_cast<QMessageBox*>(modal); caja && !caja->buttons().isEmpty()) {
+            caja->buttons().first()->click();
+        } else {
+            modal->close();
+        }
+    });
+    // The watchdog: whatever is still modal after the limit is closed.
+    QTimer perro;
+    perro.setSingleShot(true);
+    perro.setInterval(limiteMs);
+    QObject::connect(&perro, &QTimer::timeout, [] {
+        while (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+            if (QApplication::activeModalWidget() == modal) modal->hide();
+        }
+    });
+    sondeo.start();
+    perro.start();
+    accion();
+    // A handler queued from a menu entry opens its window only once the
+    // event loop runs.
+    QElapsedTimer reloj;
+    reloj.start();
+    while (!visto.abierto && reloj.elapsed() < limiteMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    QCoreApplication::processEvents();
+    return visto;
+}
+
+// Runs `accion` and lets events run for `ms` milliseconds, closing any
+// modal window that opens: for actions that must open none.
+inline ModalVisto NingunModal(const std::function<void()>& accion, int ms = 200) {
+    return CerrarModal(accion, {}, ms);
+}
+
+}  // namespace velmora::prueba

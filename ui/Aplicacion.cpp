@@ -1,0 +1,67 @@
+#include "Aplicacion.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <QPushButton>
+#include <memory>
+
+#include "Ejemplos.h"
+#include "Formula.h"
+
+namespace velmora::ui {
+
+namespace {
+constexpr const char* kAutor = "Equipo Velmora";
+constexpr const char* kCorreo = "velmora@example.org";
+constexpr const char* kWeb = "https://velmora.example.org";
+}  // namespace
+
+void PrepararAplicacion() {
+    QApplication::setApplicationName(QLatin1String(kTituloAplicacion));
+    QApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
+    QIcon icono;
+    icono.addFile(QStringLiteral(":/velmora/velmora-16.png"), QSize(16, 16));
+    icono.addFile(QStringLiteral(":/velmora/velmora-32.png"), QSize(32, 32));
+    QApplication::setWindowIcon(icono);
+}
+
+QString TextoAcercaDe() {
+    const QString salto = QStringLiteral("\r\n");
+    return QStringLiteral("Calculo de amortizacion de un coche diesel.") + salto +
+           QStringLiteral("Version: ") + QLatin1String(kVersion) + QStringLiteral(". ") +
+           QStringLiteral("Junio del 2000") + QStringLiteral(".") + salto +
+           QStringLiteral("Autor: ") + QLatin1String(kAutor) + QStringLiteral(" - ") +
+           QLatin1String(kCorreo) + salto + QString(38, QLatin1Char(' ')) + QLatin1String(kWeb);
+}
+
+void MostrarMensajeVelmora(QWidget* padre, const QString& texto) {
+    QMessageBox caja(padre);
+    caja.setObjectName(QStringLiteral("mensajeVelmora"));
+    caja.setWindowTitle(QLatin1String(kTituloAplicacion));
+    caja.setIcon(QMessageBox::NoIcon);
+    caja.setTextFormat(Qt::PlainText);
+    // A line break is CR LF in the program's texts; a label draws the CR as
+    // a stray glyph, so only the LF is kept for display.
+    QString mostrado = texto;
+    mostrado.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    caja.setText(mostrado);
+    caja.setStandardButtons(QMessageBox::Ok);
+    // Some styles put a picture on the button; the box shows text only.
+    caja.button(QMessageBox::Ok)->setIcon(QIcon());
+    caja.exec();
+}
+
+Ejemplos& FormularioEjemplos() {
+    static std::unique_ptr<Ejemplos> formulario;
+    if (!formulario) formulario = std::make_unique<Ejemplos>();
+    return *formulario;
+}
+
+Formula& FormularioFormula() {
+    static std::unique_ptr<Formula> formulario;
+    if (!formulario) formulario = std::make_unique<Formula>();
+    return *formulario;
+}
+
+}  // namespace velmora::ui

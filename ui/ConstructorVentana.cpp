@@ -1,0 +1,206 @@
+#include "ConstructorVentana.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace velmora::ui {
+
+Linea::Linea(QWidget* padre) : QWidget(padre) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Linea::paintEvent(QPaintEvent*) {
+    QPainter pintor(this);
+    pintor.fillRect(rect(), palette().color(QPalette::WindowText));
+}
+
+QWidget* ControlesConstruidos::Buscar(const char* nombre) const {
+    for (QWidget* w : widgets) {
+        if (w->objectName() == QLatin1String(nombre)) return w;
+    }
+    return nullptr;
+}
+
+int APixeles(int twips, double factor) {
+    return static_cast<int>(std::lround(twips * factor / kTwipsPorPixel));
+}
+
+namespace {
+
+QWidget* Crear(const Control& c, QWidget* padre) {
+    const QString titulo = QString::fromUtf8(c.titulo);
+    switch (c.tipo) {
+        case Tipo::Marco:
+            return new QGroupBox(titulo, padre);
+        case Tipo::Etiqueta: {
+            auto* etiqueta = new QLabel(titulo, padre);
+            etiqueta->setTextFormat(Qt::PlainText);
+            etiqueta->setAlignment((c.banderas & Centrado ? Qt::AlignHCenter : Qt::AlignLeft) |
+                                   Qt::AlignVCenter);
+            if (c.banderas & FondoBlanco) {
+                QPalette paleta = etiqueta->palette();
+                paleta.setColor(QPalette::Window, Qt::white);
+                paleta.setColor(QPalette::WindowText, Qt::black);
+                etiqueta->setPalette(paleta);
+                etiqueta->setAutoFillBackground(true);
+            }
+            if (c.banderas & Opaco) etiqueta->setAutoFillBackground(true);
+            return etiqueta;
+        }
+        case Tipo::Campo:
+            return new QLineEdit(padre);
+        case Tipo::Boton: {
+            auto* boton = new QPushButton(titulo, padre);
+            boton->setAutoDefault(false);
+            boton->setDefault(false);
+            return boton;
+        }
+        case Tipo::Lista: {
+            auto* lista = new QListWidget(padre);
+            lista->setSelectionMode(QAbstractItemView::SingleSelection);
+            lista->setSortingEnabled(true);
+            return lista;
+        }
+        case Tipo::Linea:
+            return new Linea(padre);
+    }
+    return nullptr;
+}
+
+// Geometry of a control in pixels, edges rounded one by one.
+QRect Caja(const Control& c, double factor) {
+    const int izquierda = APixeles(c.izquierda, factor);
+    const int arriba = APixeles(c.arriba, factor);
+    if (c.tipo == Tipo::Linea) {
+        return QRect(izquierda, arriba, APixeles(c.ancho, factor) - izquierda, 1);
+    }
+    return QRect(izquierda, arriba, APixeles(c.izquierda + c.ancho, factor) - izquierda,
+                 APixeles(c.arriba + c.alto, factor) - arriba);
+}
+
+// Height of a frame's caption band, which its controls must stay below.
+int AltoTituloMarco(QGroupBox* marco) {
+    QStyleOptionGroupBox opcion;
+    opcion.initFrom(marco);
+    opcion.text = marco->title();
+    opcion.lineWidth = 1;
+    opcion.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    opcion.textAlignment = marco->alignment();
+    opcion.rect = QRect(0, 0, 1000, 1000);
+    const QRect titulo = marco->style()->subControlRect(QStyle::CC_GroupBox, &opcion,
+                                                        QStyle::SC_GroupBoxLabel, marco);
+    return titulo.bottom() + 1;
+}
+
+// Top of the highest control inside frame `nombre`, in twips.
+int PrimerControlDelMarco(const DisenoVentana& diseno, const char* nombre) {
+    int arriba = diseno.altoCliente;
+    for (const Control& c : diseno.controles) {
+        if (c.contenedor && std::strcmp(c.contenedor, nombre) == 0)
+            arriba = std::min(arriba, c.arriba);
+    }
+    return arriba;
+}
+
+}  // namespace
+
+QSize TamanoNecesario(const Control& c, QWidget* w) {
+    switch (c.tipo) {
+        case Tipo::Marco: {
+            auto* marco = static_cast<QGroupBox*>(w);
+            return QSize(marco->fontMetrics().horizontalAdvance(marco->title()) + 16,
+                         AltoTituloMarco(marco));
+        }
+        case Tipo::Etiqueta: {
+            auto* etiqueta = static_cast<QLabel*>(w);
+            QSize necesario = etiqueta->sizeHint();
+            if (c.muestra) {
+                const int bordes = 2 * (etiqueta->margin() + etiqueta->frameWidth());
+                necesario.setWidth(std::max(
+                    necesario.width(),
+                    etiqueta->fontMetrics().horizontalAdvance(QString::fromUtf8(c.muestra)) +
+                        bordes));
+            }
+            return necesario;
+        }
+        case Tipo::Campo:
+            return QSize(0, w->minimumSizeHint().height());
+        case Tipo::Boton:
+            return w->sizeHint();
+        case Tipo::Lista: {
+            auto* lista = static_cast<QListWidget*>(w);
+            const int marco = 2 * lista->frameWidth();
+            int alto = marco;
+            for (int i = 0; i < lista->count(); ++i) alto += lista->sizeHintForRow(i);
+            return QSize(lista->sizeHintForColumn(0) + marco, alto);
+        }
+        case Tipo::Linea:
+            return QSize(0, 0);
+    }
+    return QSize(0, 0);
+}
+
+double FactorDeAjuste(const DisenoVentana& diseno, const std::vector<QWidget*>& widgets) {
+    double factor = 1.0;
+    // One pixel more than the content needs: rounding both edges of a box
+    // can take a pixel from its width.
+    auto exigir = [&factor](int necesario, int twips) {
+        if (necesario > 0 && twips > 0) {
+            factor = std::max(factor, (necesario + 1) * double(kTwipsPorPixel) / twips);
+        }
+    };
+    for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
+        const Control& c = diseno.controles[i];
+        const QSize necesario = TamanoNecesario(c, widgets[i]);
+        exigir(necesario.width(), c.ancho);
+        if (c.tipo == Tipo::Marco) {
+            // The caption band must end above the frame's first control.
+            exigir(necesario.height(), PrimerControlDelMarco(diseno, c.nombre));
+        } else {
+            exigir(necesario.height(), c.alto);
+        }
+    }
+    return factor;
+}
+
+ControlesConstruidos ConstruirControles(const DisenoVentana& diseno, QWidget* cliente) {
+    ControlesConstruidos construidos;
+    QWidget* anterior = nullptr;
+    for (const Control& c : diseno.controles) {
+        QWidget* padre = c.contenedor ? construidos.Buscar(c.contenedor) : cliente;
+        QWidget* w = Crear(c, padre ? padre : cliente);
+        w->setObjectName(QString::fromLatin1(c.nombre));
+        if (c.nombreAccesible) w->setAccessibleName(QString::fromUtf8(c.nombreAccesible));
+        // The keyboard order is the order of the table.
+        if (c.tipo == Tipo::Campo || c.tipo == Tipo::Boton || c.tipo == Tipo::Lista) {
+            if (anterior) QWidget::setTabOrder(anterior, w);
+            anterior = w;
+        } else {
+            w->setFocusPolicy(Qt::NoFocus);
+        }
+        construidos.widgets.push_back(w);
+    }
+    return construidos;
+}
+
+void Colocar(const DisenoVentana& diseno, ControlesConstruidos& construidos, QWidget* cliente) {
+    construidos.factor = FactorDeAjuste(diseno, construidos.widgets);
+    for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
+        construidos.widgets[i]->setGeometry(Caja(diseno.controles[i], construidos.factor));
+        // Lines are drawn over the labels they cross.
+        if (diseno.controles[i].tipo == Tipo::Linea) construidos.widgets[i]->raise();
+    }
+    cliente->setFixedSize(APixeles(diseno.anchoCliente, construidos.factor),
+                          APixeles(diseno.altoCliente, construidos.factor));
+}
+
+}  // namespace velmora::ui

@@ -1,0 +1,58 @@
+// Turns a window description (Diseno.h) into widgets.
+//
+// Positions come from the table in twips. At 96 dpi 15 twips are one pixel;
+// Qt's high-DPI scaling takes care of denser screens. The table was drawn
+// for a smaller font than today's desktops use, so the whole layout is
+// scaled by one factor, taken from the metrics of the font in use: the
+// smallest factor (never below 1) with which every caption, field, button
+// and list row fits its box. Positions and proportions stay those of the
+// table; edges are rounded, not widths, so neighbouring controls still meet.
+#pragma once
+
+#include <QSize>
+#include <QWidget>
+#include <vector>
+
+#include "Diseno.h"
+
+namespace velmora::ui {
+
+// A straight horizontal line one pixel thick, in the text colour; a widget
+// so that it stacks with labels like any other control.
+class Linea : public QWidget {
+  public:
+    explicit Linea(QWidget* padre);
+
+  protected:
+    void paintEvent(QPaintEvent* evento) override;
+};
+
+// The controls of one window, in the order of its table.
+struct ControlesConstruidos {
+    std::vector<QWidget*> widgets;
+    double factor = 1.0;
+
+    QWidget* Buscar(const char* nombre) const;
+};
+
+// Twips to pixels at `factor`: 15 twips a pixel at factor 1.
+int APixeles(int twips, double factor);
+
+// Builds every control of `diseno` inside `cliente`, each frame's controls
+// inside their frame: objectName, caption, flags, accessible name and the
+// tab order of the table. Nothing is placed yet, so that a window can fill
+// its controls (its load handler) before their content is measured.
+ControlesConstruidos ConstruirControles(const DisenoVentana& diseno, QWidget* cliente);
+
+// Scales the table by FactorDeAjuste and places every control; `cliente`
+// takes the size of the client area.
+void Colocar(const DisenoVentana& diseno, ControlesConstruidos& construidos, QWidget* cliente);
+
+// What a control needs, in pixels, to show its content unclipped with its
+// current font (0 for a dimension that its content does not constrain).
+QSize TamanoNecesario(const Control& control, QWidget* widget);
+
+// The factor by which the table must be scaled for every control to fit.
+double FactorDeAjuste(const DisenoVentana& diseno, const std::vector<QWidget*>& widgets);
+
+}  // namespace velmora::ui

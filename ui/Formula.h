@@ -1,0 +1,13 @@
+// The formula window: the break-even formula without interest drawn as a
+// two-level fraction of labels and lines, with a legend. A static picture.
+#pragma once
+
+namespace velmora::ui {
+
+class Formula {
+  public:
+    // Shows the window modally; returns when it is closed.
+    void Mostrar();
+};
+
+}  // namespace velmora::ui

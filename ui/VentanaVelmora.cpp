@@ -1,0 +1,125 @@
+#include "VentanaVelmora.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "Aplicacion.h"
+#include "DisenoVelmora.h"
+#include "Ejemplos.h"
+#include "Formula.h"
+#include "calc/OperacionCalcular.h"
+
+namespace velmora::ui {
+
+VentanaVelmora::VentanaVelmora(QWidget* padre)
+    : QMainWindow(padre, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                             Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                             Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QLatin1String(kDisenoVelmora.nombre));
+    setWindowTitle(QString::fromUtf8(kDisenoVelmora.titulo));
+
+    auto* cliente = new QWidget(this);
+    cliente->setObjectName(QStringLiteral("cliente"));
+    setCentralWidget(cliente);
+    controles_ = ConstruirControles(kDisenoVelmora, cliente);
+    Colocar(kDisenoVelmora, controles_, cliente);
+    lblResultado_ = static_cast<QLabel*>(controles_.Buscar("lblResultado"));
+
+    CrearMenus();
+
+    connect(static_cast<QPushButton*>(controles_.Buscar("cmdCalcular")), &QPushButton::clicked,
+            this, &VentanaVelmora::cmdCalcular_Click);
+
+    // Fixed single border: the size of the menu bar plus the client area.
+    adjustSize();
+    setFixedSize(sizeHint());
+    controles_.Buscar("txtPrecioCocheDiesel")->setFocus();
+    Form_Load();
+}
+
+void VentanaVelmora::CrearMenus() {
+    auto accion = [this](QMenu* menu, const char* nombre, const char* titulo,
+                         void (VentanaVelmora::*manejador)()) {
+        QAction* a = menu->addAction(QString::fromUtf8(titulo));
+        a->setObjectName(QLatin1String(nombre));
+        // Queued: the handler runs from the event loop, not inside the
+        // trigger, so whoever triggered the entry (a screen reader through
+        // the accessibility bus, say) gets its answer before a modal box
+        // opens.
+        connect(a, &QAction::triggered, this, manejador, Qt::QueuedConnection);
+    };
+    auto separador = [](QMenu* menu, const char* nombre) {
+        menu->addSeparator()->setObjectName(QLatin1String(nombre));
+    };
+
+    QMenu* amortizacion = menuBar()->addMenu(QStringLiteral("&Amortizacion"));
+    amortizacion->setObjectName(QStringLiteral("menuAmortizacion"));
+    accion(amortizacion, "menuCalcular", "&Calcular", &VentanaVelmora::menuCalcular_Click);
+    separador(amortizacion, "menuSeparador1");
+    accion(amortizacion, "menuSalir", "&Salir", &VentanaVelmora::menuSalir_Click);
+
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("&Ayuda"));
+    ayuda->setObjectName(QStringLiteral("menuAyuda"));
+    accion(ayuda, "menuEjemplos", "&Ejemplos", &VentanaVelmora::menuEjemplos_Click);
+    accion(ayuda, "menuFormula", "&Formula", &VentanaVelmora::menuFormula_Click);
+    separador(ayuda, "menuSeparador2");
+    accion(ayuda, "menuAcercaDe", "&Acerca de", &VentanaVelmora::menuAcercaDe_Click);
+}
+
+std::string VentanaVelmora::TextoCampo(std::string_view nombre) const {
+    const auto* campo =
+        qobject_cast<const QLineEdit*>(controles_.Buscar(std::string(nombre).c_str()));
+    return campo ? campo->text().toStdString() : std::string();
+}
+
+void VentanaVelmora::EscribirResultado(const std::string& texto) {
+    const QString resultado = QString::fromStdString(texto);
+    lblResultado_->setText(resultado);
+    // A screen reader reads the result from the description.
+    lblResultado_->setAccessibleDescription(resultado);
+}
+
+void VentanaVelmora::MostrarMensaje(const std::string& texto) {
+    MostrarMensajeVelmora(this, QString::fromStdString(texto));
+}
+
+ConfiguracionRegional VentanaVelmora::ConfiguracionDelUsuario() {
+    const QLocale local = QLocale::system();
+    return {local.decimalPoint().toStdString(), local.groupSeparator().toStdString()};
+}
+
+void VentanaVelmora::Form_Load() {
+    setWindowTitle(windowTitle() + QStringLiteral(" v") + QLatin1String(kVersion));
+}
+
+void VentanaVelmora::cmdCalcular_Click() {
+    OperacionCalcular(*this, ConfiguracionDelUsuario());
+}
+
+void VentanaVelmora::menuCalcular_Click() {
+    OperacionCalcular(*this, ConfiguracionDelUsuario());
+}
+
+void VentanaVelmora::menuSalir_Click() {
+    // Ends at once: nothing to save, nothing to ask.
+    hide();
+    QCoreApplication::exit(0);
+}
+
+void VentanaVelmora::menuEjemplos_Click() {
+    FormularioEjemplos().Mostrar();
+}
+
+void VentanaVelmora::menuFormula_Click() {
+    FormularioFormula().Mostrar();
+}
+
+void VentanaVelmora::menuAcercaDe_Click() {
+    MostrarMensajeVelmora(this, TextoAcercaDe());
+}
+
+}  // namespace velmora::ui
