@@ -2,7 +2,7 @@
 # commands of the README; both install what is missing first.
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build run test test-release test-asan fuzz bench format clean
+.PHONY: deps build run test test-release test-asan fuzz check-res bench capturas format clean
 
 deps:
 	@scripts/install-deps
@@ -12,9 +12,9 @@ build: deps
 	cmake --build --preset release
 
 run: build
-	@echo "Built. The windows come with the user interface; nothing to start yet."
+	build/release/ui/velmora
 
-test: test-release test-asan fuzz
+test: test-release check-res test-asan fuzz
 
 test-release: build
 	ctest --preset release
@@ -31,8 +31,15 @@ fuzz: deps
 	build/fuzz/fuzz/velmora_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
 	    -print_final_stats=1 build/fuzz/corpus fuzz/corpus
 
+check-res: build
+	scripts/check-res build/release
+
 bench: build
 	build/release/bench/velmora_calc_bench
+	bench/arranque
+
+capturas: build
+	scripts/capturas
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
