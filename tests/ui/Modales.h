@@ -40,9 +40,14 @@ inline ModalVisto CerrarModal(const std::function<void()>& accion,
     ModalVisto visto;
     QTimer sondeo;
     sondeo.setInterval(5);
+    QElapsedTimer desdeQueSeVio;
     QObject::connect(&sondeo, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (visto.abierto || !modal || !modal->isVisible()) return;
+        // Look once the window has been activated and has the focus, as the
+        // user would meet it (or after a second, if it never is).
+        if (!desdeQueSeVio.isValid()) desdeQueSeVio.start();
+        if (!modal->isActiveWindow() && desdeQueSeVio.elapsed() < 1000) return;
         visto.abierto = true;
         visto.clase = QString::fromLatin1(modal->metaObject()->className());
         visto.nombre = modal->objectName();
