@@ -1,0 +1,291 @@
+#!/usr/bin/python3
+"""Velmora driven from outside, as a screen reader would: end-to-end test.
+
+Starts the built program under a private Xvfb display with its own D-Bus
+session bus and accessibility bus, and uses it only through AT-SPI: finds the
+window and the fields by their accessible names, types figures, presses
+buttons and menu entries, reads results and message boxes. Everything it
+starts it stops by process id, also when a step fails.
+
+    /usr/bin/python3 tests/e2e/prueba_atspi.py path/to/velmora
+"""
+import os
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+TITULO = "Amortización Diesel v1.0"
+ESCAPE = 0xFF1B  # the X keysym of the Escape key
+
+
+class Fallo(Exception):
+    pass
+
+
+def esperar(condicion, que, limite=10.0):
+    """Polls `condicion` until it gives something true; fails after `limite` s."""
+    fin = time.monotonic() + limite
+    while True:
+        try:
+            valor = condicion()
+        except Exception:  # the tree changes while we look: look again
+            valor = None
+        if valor:
+            return valor
+        if time.monotonic() > fin:
+            raise Fallo(f"timed out waiting for {que}")
+        time.sleep(0.05)
+
+
+def tiene_dueno(nombre):
+    salida = subprocess.run(
+        ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
+         "org.freedesktop.DBus.NameHasOwner", f"string:{nombre}"],
+        capture_output=True, text=True).stdout
+    return "boolean true" in salida
+
+
+def pid_de(bus, nombre):
+    salida = subprocess.run(
+        ["dbus-send", f"--bus={bus}", "--print-reply", "--dest=org.freedesktop.DBus", "/",
+         "org.freedesktop.DBus.GetConnectionUnixProcessID", f"string:{nombre}"],
+        capture_output=True, text=True).stdout
+    for palabra in salida.split():
+        if palabra.isdigit():
+            return int(palabra)
+    return None
+
+
+class Entorno:
+    """Xvfb, a session bus, the accessibility bus and its registry."""
+
+    def __init__(self):
+        self.procesos = []   # Popen objects we started
+        self.pids = []       # further processes to stop by id
+        self.dir = tempfile.mkdtemp(prefix="velmora-e2e-")
+        os.chmod(self.dir, 0o700)
+
+    def iniciar(self, *args, **kwargs):
+        p = subprocess.Popen(*args, **kwargs)
+        self.procesos.append(p)
+        return p
+
+    def arrancar(self):
+        pantalla = next(n for n in range(130, 200) if not os.path.exists(f"/tmp/.X11-unix/X{n}"))
+        self.iniciar(["Xvfb", f":{pantalla}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        esperar(lambda: os.path.exists(f"/tmp/.X11-unix/X{pantalla}"), "Xvfb")
+        os.environ["DISPLAY"] = f":{pantalla}"
+        os.environ["XDG_RUNTIME_DIR"] = self.dir
+
+        bus = self.iniciar(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+
+        lanzador = self.iniciar(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        esperar(lambda: tiene_dueno("org.a11y.Bus"), "org.a11y.Bus")
+        direccion = subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+             "org.a11y.Bus.GetAddress"], capture_output=True, text=True).stdout
+        self.bus_a11y = direccion.split('"')[1]
+        # The accessibility bus daemon outlives the launcher: stop it by id.
+        hijos = subprocess.run(["pgrep", "-P", str(lanzador.pid)], capture_output=True,
+                               text=True).stdout.split()
+        self.pids += [int(p) for p in hijos]
+
+    def registro(self):
+        """Notes the registry daemon's id, once something has started it."""
+        pid = pid_de(self.bus_a11y, "org.a11y.atspi.Registry")
+        if pid:
+            self.pids.append(pid)
+
+    def parar(self):
+        for p in reversed(self.procesos):
+            if p.poll() is None:
+                p.terminate()
+        for pid in self.pids:
+            try:
+                os.kill(pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+        for p in self.procesos:
+            try:
+                p.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                p.kill()
+
+
+def prueba(ejecutable, entorno):
+    entorno_programa = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                            QT_ACCESSIBILITY="1", QT_QPA_PLATFORM="xcb",
+                            LANG="es_ES.UTF-8", LC_ALL="es_ES.UTF-8")
+    velmora = entorno.iniciar([ejecutable], env=entorno_programa)
+
+    import pyatspi  # only now: it reads the bus addresses set above
+    escritorio = pyatspi.Registry.getDesktop(0)
+
+    def aplicacion():
+        for i in range(escritorio.childCount):
+            app = escritorio.getChildAtIndex(i)
+            if app is not None and app.name == "Velmora":
+                return app
+        return None
+
+    app = esperar(aplicacion, "the Velmora application on the accessibility bus")
+    entorno.registro()
+
+    def buscar(raiz, rol, nombre=None):
+        return pyatspi.findDescendant(
+            raiz, lambda a: a is not None and a.getRole() == rol and
+            (nombre is None or a.name == nombre))
+
+    def ventana(nombre):
+        for i in range(app.childCount):
+            hijo = app.getChildAtIndex(i)
+            if hijo is not None and hijo.name == nombre and hijo.getState().contains(
+                    pyatspi.STATE_SHOWING):
+                return hijo
+        return None
+
+    principal = esperar(lambda: ventana(TITULO), f"the main window {TITULO!r}")
+    nombres = ["Precio coche diesel", "Consumo medio diesel", "Precio litro gasoil",
+               "Precio coche gasolina", "Consumo medio gasolina", "Precio litro gasolina",
+               "Media de Km/año", "Interes anual"]
+    campos = {n: esperar(lambda n=n: buscar(principal, pyatspi.ROLE_TEXT, n), n) for n in nombres}
+    calcular = buscar(principal, pyatspi.ROLE_PUSH_BUTTON, "Calcular")
+    resultado = buscar(principal, pyatspi.ROLE_LABEL, "Resultado")
+
+    def escribir(nombre, texto):
+        campos[nombre].queryEditableText().setTextContents(texto)
+        esperar(lambda: campos[nombre].queryText().getText(0, -1) == texto, f"{nombre} = {texto}")
+
+    def pulsar(accesible):
+        accion = accesible.queryAction()
+        for i in range(accion.nActions):
+            if accion.getName(i) in ("press", "Press", "click", "activate", "Activate", "Toggle"):
+                accion.doAction(i)
+                return
+        accion.doAction(0)
+
+    def menu(nombre):
+        pulsar(buscar(principal, pyatspi.ROLE_MENU_ITEM, nombre))
+
+    def calcula(esperado):
+        pulsar(calcular)
+        esperar(lambda: resultado.description == esperado, f"result {esperado}")
+
+    def mensaje(texto, accion=lambda: pulsar(calcular)):
+        """Runs `accion`, expects the box "Velmora" with `texto` and a single
+        OK button, and presses OK."""
+        antes = resultado.description
+        accion()
+        caja = esperar(lambda: ventana("Velmora"), f"the message box for {texto!r}")
+        etiquetas = [a.name for a in pyatspi.findAllDescendants(
+            caja, lambda a: a is not None and a.getRole() == pyatspi.ROLE_LABEL)]
+        botones = [a.name for a in pyatspi.findAllDescendants(
+            caja, lambda a: a is not None and a.getRole() == pyatspi.ROLE_PUSH_BUTTON)]
+        if texto not in etiquetas:
+            raise Fallo(f"message box shows {etiquetas}, expected {texto!r}")
+        if botones != ["OK"]:
+            raise Fallo(f"message box buttons {botones}, expected ['OK']")
+        pulsar(buscar(caja, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+        esperar(lambda: not ventana("Velmora"), "the message box to close")
+        if resultado.description != antes:
+            raise Fallo("a message changed the result")
+
+    def cerrar_con_escape(nombre):
+        dialogo = ventana(nombre)
+        dialogo.queryComponent().grabFocus()
+        pyatspi.Registry.generateKeyboardEvent(ESCAPE, None, pyatspi.KEY_SYM)
+        esperar(lambda: not ventana(nombre), f"{nombre!r} to close")
+
+    # The worked example, then with interest.
+    for nombre, texto in [("Precio coche diesel", "2600000"), ("Consumo medio diesel", "6"),
+                          ("Precio litro gasoil", "115"), ("Precio coche gasolina", "2300000"),
+                          ("Consumo medio gasolina", "8"), ("Precio litro gasolina", "145")]:
+        escribir(nombre, texto)
+    calcula("63829")
+    escribir("Media de Km/año", "15000")
+    escribir("Interes anual", "5")
+    calcula("74694")
+    print("ok: worked example 63829, with interest 74694")
+
+    # A missing diesel figure: the message, and the result still shown.
+    escribir("Consumo medio diesel", "")
+    mensaje("ERROR: faltan datos en la seccion diesel.")
+    print("ok: missing figure reported, result kept")
+
+    # A figure that is not a number, equal costs per kilometre, and the
+    # program still answers afterwards.
+    escribir("Interes anual", "")
+    escribir("Consumo medio diesel", "seis")
+    mensaje("ERROR: el dato Consumo medio de la seccion diesel no es un numero.")
+    for nombre, texto in [("Consumo medio diesel", "8"), ("Precio litro gasoil", "150"),
+                          ("Precio litro gasolina", "150")]:
+        escribir(nombre, texto)
+    mensaje("ERROR: los dos coches cuestan lo mismo por kilometro; "
+            "no se puede calcular la amortizacion.")
+    escribir("Consumo medio diesel", "6")
+    calcula("100000")
+    print("ok: errors reported, the program carries on")
+
+    # The examples, sorted; the formula; the About box.
+    menu("Ejemplos")
+    ejemplos = esperar(lambda: ventana("Ejemplos :"), "the examples window")
+    lista = esperar(lambda: buscar(ejemplos, pyatspi.ROLE_LIST), "the list of examples")
+    filas = [lista.getChildAtIndex(i).name for i in range(lista.childCount)]
+    if len(filas) != 16 or filas != sorted(filas, key=str.casefold) or \
+            filas[0] != "Citroen Xantia 2.0HDi/1.816V = 80.000 Km" or \
+            filas[-1] != "Seat Toledo 1.9TDi / 1.8 20V = 26.000 Km":
+        raise Fallo(f"examples: {filas}")
+    cerrar_con_escape("Ejemplos :")
+    menu("Formula")
+    formula = esperar(lambda: ventana("Formula"), "the formula window")
+    if not buscar(formula, pyatspi.ROLE_LABEL, "PCD - PCG"):
+        raise Fallo("the formula window lacks its numerator")
+    cerrar_con_escape("Formula")
+    mensaje_acerca = "Calculo de amortizacion de un coche diesel."
+    menu("Acerca de")
+    caja = esperar(lambda: ventana("Velmora"), "the About box")
+    if not pyatspi.findDescendant(caja, lambda a: a is not None and
+                                  a.name.startswith(mensaje_acerca)):
+        raise Fallo("the About box lacks its text")
+    pulsar(buscar(caja, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+    esperar(lambda: not ventana("Velmora"), "the About box to close")
+    print("ok: Ejemplos, Formula and Acerca de open and close")
+
+    # Salir ends the program, with status 0.
+    menu("Salir")
+    try:
+        estado = velmora.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        raise Fallo("Salir did not end the program")
+    if estado != 0:
+        raise Fallo(f"the program ended with status {estado}")
+    print("ok: Salir ends the program with status 0")
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__)
+        return 2
+    entorno = Entorno()
+    # A runner that stops us with SIGTERM still gets everything stopped.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+    try:
+        entorno.arrancar()
+        prueba(os.path.abspath(sys.argv[1]), entorno)
+    except Fallo as fallo:
+        print(f"FAIL: {fallo}")
+        return 1
+    finally:
+        entorno.parar()
+    print("1 passed, 0 failed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
