@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace velmora::ui {
 
@@ -56,8 +57,12 @@ QWidget* Crear(const Control& c, QWidget* padre) {
             if (c.banderas & Opaco) etiqueta->setAutoFillBackground(true);
             return etiqueta;
         }
-        case Tipo::Campo:
-            return new QLineEdit(padre);
+        case Tipo::Campo: {
+            // A plain text box: no length limit, no filter, no alignment.
+            auto* campo = new QLineEdit(padre);
+            campo->setMaxLength(std::numeric_limits<int>::max());
+            return campo;
+        }
         case Tipo::Boton: {
             auto* boton = new QPushButton(titulo, padre);
             boton->setAutoDefault(false);

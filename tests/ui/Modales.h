@@ -96,4 +96,28 @@ inline ModalVisto NingunModal(const std::function<void()>& accion, int ms = 200)
     return CerrarModal(accion, {}, ms);
 }
 
+// Runs `accion` and whatever it queued, closing every modal window that
+// opens the moment it is shown; gives the texts of the message boxes among
+// them (an empty text for any other window), in order.
+inline QStringList CerrarCadaModal(const std::function<void()>& accion) {
+    QStringList vistos;
+    QTimer sondeo;
+    sondeo.setInterval(0);
+    QObject::connect(&sondeo, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) return;
+        auto* caja = qobject_cast<QMessageBox*>(modal);
+        vistos << (caja ? caja->text() : QString());
+        if (caja && !caja->buttons().isEmpty()) {
+            caja->buttons().first()->click();
+        } else {
+            modal->close();
+        }
+    });
+    sondeo.start();
+    accion();
+    QCoreApplication::processEvents();  // a queued menu handler runs here
+    return vistos;
+}
+
 }  // namespace velmora::prueba

@@ -1,0 +1,246 @@
+// Abuse of every field: thousands of random steps that type, paste and clear
+// random texts in random fields and press "Calcular" or choose the menu
+// entry. After every calculation the window must agree with the calculation
+// core given the same texts: either the label shows the core's caption and
+// no message was shown, or exactly the core's one message was shown and the
+// label kept its caption; and the calculation changed no field.
+//
+// Seeded and bounded: VELMORA_SEMILLA repeats a run, VELMORA_PASOS sets the
+// number of steps (default 2000), and the test stops after 60 seconds.
+#include <QAction>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include "Modales.h"
+#include "VentanaFalsa.h"
+#include "calc/OperacionCalcular.h"
+#include "ui/Aplicacion.h"
+#include "ui/VentanaVelmora.h"
+
+using velmora::prueba::CerrarCadaModal;
+
+namespace {
+
+const char* const kCampos[] = {"txtPrecioCocheDiesel",
+                               "txtConsumoMedioDiesel",
+                               "txtPrecioLitroGasoil",
+                               "txtPrecioCocheGasolina",
+                               "txtConsumoMedioGasolina",
+                               "txtPrecioLitroGasolina",
+                               "txtKmAno",
+                               "txtInteres"};
+
+class Generador {
+  public:
+    explicit Generador(quint32 semilla) : azar_(semilla) {}
+
+    int Entre(int a, int b) { return int(azar_.bounded(a, b + 1)); }
+    bool Probabilidad(double p) { return azar_.generateDouble() < p; }
+
+    // A text built from the pieces users and pastes bring.
+    QString Texto() {
+        static const QStringList piezas = {
+            QStringLiteral("0"),
+            QStringLiteral("1"),
+            QStringLiteral("5"),
+            QStringLiteral("9"),
+            QStringLiteral("15"),
+            QStringLiteral("2600000"),
+            QStringLiteral(","),
+            QStringLiteral("."),
+            QStringLiteral("+"),
+            QStringLiteral("-"),
+            QStringLiteral("E"),
+            QStringLiteral("e"),
+            QStringLiteral("D"),
+            QStringLiteral("E+"),
+            QStringLiteral("E-"),
+            QStringLiteral("E400"),
+            QStringLiteral("E38"),
+            QStringLiteral("1E308"),
+            QStringLiteral("9999999999999999999999999"),
+            QStringLiteral(" "),
+            QStringLiteral("\t"),
+            QStringLiteral("\n"),
+            QStringLiteral("\r"),
+            QStringLiteral("abc"),
+            QStringLiteral("ñ"),
+            QStringLiteral("é"),
+            QStringLiteral("€"),
+            QStringLiteral("\u0663"),  // ARABIC-INDIC DIGIT THREE
+            QStringLiteral("\uff13"),  // FULLWIDTH DIGIT THREE
+            QStringLiteral("\u200f"),  // RIGHT-TO-LEFT MARK
+            QStringLiteral("\u202e"),  // RIGHT-TO-LEFT OVERRIDE
+            QStringLiteral("\u202f"),  // NARROW NO-BREAK SPACE
+            QStringLiteral("\ufffd"),  // what a lone surrogate becomes
+            QString(QChar(0x01)),
+            QString(QChar(0x7f)),
+            QString(QChar(0x00)),
+        };
+        QString texto;
+        const int n = Entre(0, 6);
+        for (int i = 0; i < n; ++i) texto += piezas[Entre(0, int(piezas.size()) - 1)];
+        return texto;
+    }
+
+    // A figure a user might really type, written by the user's convention.
+    QString Cifra() {
+        const QLocale local = QLocale::system();
+        switch (Entre(0, 3)) {
+            case 0:
+                return QString::number(Entre(0, 3000000));
+            case 1:
+                return local.toString(Entre(0, 3000000));
+            case 2:
+                return local.toString(Entre(0, 2000) / 10.0, 'f', 1);
+            default:
+                return QString::number(Entre(-5, 200));
+        }
+    }
+
+    // A paste of about a megabyte: digits, or digits that overflow, or noise.
+    QString Enorme() {
+        switch (Entre(0, 2)) {
+            case 0:
+                return QString(1 << 20, QLatin1Char('7'));
+            case 1:
+                return QStringLiteral("0") + QLocale::system().decimalPoint() +
+                       QString(1 << 20, QLatin1Char('3'));
+            default:
+                return QString(1 << 19, QChar(0x0663)) + QStringLiteral("1");
+        }
+    }
+
+  private:
+    QRandomGenerator azar_;
+};
+
+// Types `texto` into `campo` a key at a time. Tab and line feed are the keys
+// Tab and Return; every other character arrives as the text of a key press,
+// the way a keyboard layout or an input method delivers it.
+void Teclear(QWidget* campo, const QString& texto) {
+    for (QChar c : texto) {
+        if (c == QLatin1Char('\t')) {
+            QTest::keyClick(campo, Qt::Key_Tab);
+        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            QTest::keyClick(campo, Qt::Key_Return);
+        } else {
+            QKeyEvent pulsada(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QKeyEvent soltada(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(campo, &pulsada);
+            QApplication::sendEvent(campo, &soltada);
+        }
+    }
+}
+
+}  // namespace
+
+class AbusoTest : public QObject {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void initTestCase() { velmora::ui::PrepararAplicacion(); }
+
+    void nadaDeLoQueSeEscribeRompeNada() {
+        quint32 semilla = QRandomGenerator::system()->generate();
+        if (qEnvironmentVariableIsSet("VELMORA_SEMILLA")) {
+            semilla = quint32(qEnvironmentVariable("VELMORA_SEMILLA").toULong());
+        }
+        const int pasos = qEnvironmentVariableIsSet("VELMORA_PASOS")
+                              ? qEnvironmentVariableIntValue("VELMORA_PASOS")
+                              : 2000;
+        qInfo("semilla %u (VELMORA_SEMILLA=%u repeats this run), %d pasos", semilla, semilla,
+              pasos);
+        Generador g(semilla);
+
+        velmora::ui::VentanaVelmora ventana;
+        ventana.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ventana));
+        auto* resultado = ventana.findChild<QLabel*>(QStringLiteral("lblResultado"));
+        auto* boton = ventana.findChild<QPushButton*>(QStringLiteral("cmdCalcular"));
+        auto* menuCalcular = ventana.findChild<QAction*>(QStringLiteral("menuCalcular"));
+        QList<QLineEdit*> campos;
+        for (const char* nombre : kCampos)
+            campos << ventana.findChild<QLineEdit*>(QLatin1String(nombre));
+        const velmora::ConfiguracionRegional config =
+            velmora::ui::VentanaVelmora::ConfiguracionDelUsuario();
+
+        QElapsedTimer reloj;
+        reloj.start();
+        int calculos = 0, mensajes = 0, resultados = 0;
+        for (int paso = 0; paso < pasos && reloj.elapsed() < 60000; ++paso) {
+            QLineEdit* campo = campos[g.Entre(0, 7)];
+            const int que = paso % 500 == 250 ? 3 : g.Entre(0, 9);
+            if (que <= 2) {  // type
+                const QString texto = g.Probabilidad(0.5) ? g.Cifra() : g.Texto();
+                campo->setFocus();
+                Teclear(campo, texto);
+            } else if (que <= 4) {  // select all and paste
+                // A megabyte paste now and then, and surely every 500 steps.
+                const QString texto = (paso % 500 == 250 || g.Probabilidad(0.002)) ? g.Enorme()
+                                      : g.Probabilidad(0.5)                        ? g.Cifra()
+                                                                                   : g.Texto();
+                QGuiApplication::clipboard()->setText(texto);
+                campo->setFocus();
+                if (g.Probabilidad(0.7)) campo->selectAll();
+                QTest::keyClick(campo, Qt::Key_V, Qt::ControlModifier);
+            } else if (que == 5) {  // clear
+                campo->selectAll();
+                QTest::keyClick(campo, Qt::Key_Delete);
+            } else {  // calculate, by the button or the menu
+                ++calculos;
+                velmora::VentanaFalsa nucleo;
+                QStringList antes;
+                for (int i = 0; i < 8; ++i) {
+                    antes << campos[i]->text();
+                    nucleo.campos[kCampos[i]] = campos[i]->text().toStdString();
+                }
+                velmora::OperacionCalcular(nucleo, config);
+                const QString etiquetaAntes = resultado->text();
+
+                const QStringList vistos = CerrarCadaModal([&] {
+                    if (que <= 7) {
+                        QTest::mouseClick(boton, Qt::LeftButton);
+                    } else {
+                        menuCalcular->trigger();
+                    }
+                });
+
+                const QString contexto = QStringLiteral("paso %1, campos [%2]")
+                                             .arg(paso)
+                                             .arg(antes.join(QStringLiteral("|")).left(300));
+                if (nucleo.mensajes.empty()) {
+                    ++resultados;
+                    QVERIFY2(vistos.isEmpty(), qPrintable(contexto + QStringLiteral(": ") +
+                                                          vistos.join(QLatin1Char('/'))));
+                    QCOMPARE(resultado->text(), QString::fromStdString(nucleo.resultado));
+                } else {
+                    ++mensajes;
+                    QVERIFY2(vistos.size() == 1, qPrintable(contexto));
+                    QCOMPARE(vistos.first(), QString::fromStdString(nucleo.mensajes.front()));
+                    QCOMPARE(resultado->text(), etiquetaAntes);
+                }
+                QStringList despues;
+                for (QLineEdit* c : campos) despues << c->text();
+                QVERIFY2(despues == antes, qPrintable(contexto));
+            }
+            // Now and then start again from the worked example, so that
+            // calculations that succeed stay frequent.
+            if (g.Probabilidad(0.05)) {
+                const char* ejemplo[] = {"2600000", "6", "115", "2300000", "8", "145", "", ""};
+                for (int i = 0; i < 8; ++i) campos[i]->setText(QLatin1String(ejemplo[i]));
+            }
+        }
+        qInfo("%d calculos: %d resultados, %d mensajes, en %lld ms", calculos, resultados, mensajes,
+              reloj.elapsed());
+        QVERIFY(resultados > 0 && mensajes > 0);
+    }
+};
+
+QTEST_MAIN(AbusoTest)
+#include "AbusoTest.moc"
