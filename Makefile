@@ -2,7 +2,7 @@
 # commands of the README; both install what is missing first.
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build run test test-release test-asan fuzz check-res bench capturas format clean
+.PHONY: deps build run test test-release test-asan fuzz check-res check-deb bench capturas format clean
 
 deps:
 	@scripts/install-deps
@@ -14,7 +14,7 @@ build: deps
 run: build
 	build/release/ui/velmora
 
-test: test-release check-res test-asan fuzz
+test: test-release check-res check-deb test-asan fuzz
 
 test-release: build
 	ctest --preset release
@@ -33,6 +33,9 @@ fuzz: deps
 
 check-res: build
 	scripts/check-res build/release
+
+check-deb: build
+	scripts/check-deb build/release
 
 bench: build
 	build/release/bench/velmora_calc_bench
