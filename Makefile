@@ -14,7 +14,7 @@ build: deps
 run: build
 	build/release/ui/velmora
 
-test: test-release check-res check-deb test-asan fuzz
+test: test-release check-res check-deb fuzz test-asan
 
 test-release: build
 	ctest --preset release
