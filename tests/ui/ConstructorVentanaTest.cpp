@@ -146,19 +146,6 @@ class ConstructorVentanaTest : public QObject {
         }
     }
 
-    void bordesRedondeadosMantienenLosVecinosJuntos() {
-        // Two controls that meet in twips still meet in pixels, whatever
-        // the factor: both use the same rounded edge.
-        for (double factor : {1.0, 1.13, 1.37, 1.5, 2.0}) {
-            const Control izquierda{Tipo::Etiqueta, "a", "", nullptr, 112, 0, 413, 100};
-            const Control derecha{Tipo::Etiqueta, "b", "", nullptr, 525, 0, 300, 100};
-            QWidget cliente;
-            QCOMPARE(APixeles(izquierda.izquierda + izquierda.ancho, factor),
-                     APixeles(derecha.izquierda, factor));
-        }
-        QCOMPARE(APixeles(1440, 1.0), 96);
-    }
-
     void ventanaPrincipalEnSuSitio() {
         VentanaVelmora ventana;
         ventana.show();

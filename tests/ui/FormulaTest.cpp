@@ -96,16 +96,6 @@ class FormulaTest : public QObject {
         QCOMPARE(nombreEncima, QStringLiteral("Line1"));
     }
 
-    void leyendaCada240Twips() {
-        const char* leyenda[] = {"Label7", "Label8", "Label9", "Label10", "Label11", "Label12"};
-        for (std::size_t i = 1; i < std::size(leyenda); ++i) {
-            const QRect a = cajas.value(QLatin1String(leyenda[i - 1]));
-            const QRect b = cajas.value(QLatin1String(leyenda[i]));
-            QCOMPARE(a.left(), b.left());
-            QVERIFY(a.bottom() < b.top());
-        }
-    }
-
     void nadaTomaElFoco() { QCOMPARE(enfocables, 0); }
 };
 

@@ -13,6 +13,7 @@
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -71,6 +72,9 @@ inline ModalVisto CerrarModal(const std::function<void()>& accion,
     perro.setSingleShot(true);
     perro.setInterval(limiteMs);
     QObject::connect(&perro, &QTimer::timeout, [] {
+        if (QApplication::activeModalWidget()) {
+            QTest::qFail("a modal window was still open at the time limit", __FILE__, __LINE__);
+        }
         while (QWidget* modal = QApplication::activeModalWidget()) {
             modal->close();
             if (QApplication::activeModalWidget() == modal) modal->hide();
