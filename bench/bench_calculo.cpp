@@ -2,9 +2,7 @@
 // request with each formula. Run: build/release/bench/velmora_calc_bench
 #include <benchmark/benchmark.h>
 
-#include <map>
-#include <string>
-
+#include "VentanaFalsa.h"
 #include "calc/ConversionNumeros.h"
 #include "calc/OperacionCalcular.h"
 
@@ -13,23 +11,10 @@ namespace {
 using velmora::ConfiguracionRegional;
 const ConfiguracionRegional kEs = ConfiguracionRegional::Espanola();
 
-class VentanaMedida : public velmora::VentanaCalculo {
-  public:
-    std::map<std::string, std::string, std::less<>> campos;
-    std::string resultado;
-    std::string TextoCampo(std::string_view nombre) const override {
-        auto it = campos.find(nombre);
-        return it == campos.end() ? std::string() : it->second;
-    }
-    void EscribirResultado(const std::string& texto) override { resultado = texto; }
-    void MostrarMensaje(const std::string&) override {}
-};
-
-VentanaMedida EjemploResuelto() {
-    VentanaMedida v;
-    v.campos = {{"txtPrecioCocheDiesel", "2.600.000"}, {"txtConsumoMedioDiesel", "6"},
-                {"txtPrecioLitroGasoil", "115"},       {"txtPrecioCocheGasolina", "2.300.000"},
-                {"txtConsumoMedioGasolina", "8"},      {"txtPrecioLitroGasolina", "145"}};
+// The worked example, the prices written with group separators.
+velmora::VentanaFalsa EjemploResuelto() {
+    velmora::VentanaFalsa v;
+    v.Coches("2.600.000", "6", "115", "2.300.000", "8", "145");
     return v;
 }
 
@@ -54,7 +39,7 @@ void TextoDeSimple(benchmark::State& state) {
 BENCHMARK(TextoDeSimple);
 
 void OperacionSinInteres(benchmark::State& state) {
-    VentanaMedida v = EjemploResuelto();
+    velmora::VentanaFalsa v = EjemploResuelto();
     for (auto _ : state) {
         velmora::OperacionCalcular(v, kEs);
         benchmark::DoNotOptimize(v.resultado);
@@ -63,7 +48,7 @@ void OperacionSinInteres(benchmark::State& state) {
 BENCHMARK(OperacionSinInteres);
 
 void OperacionConInteres(benchmark::State& state) {
-    VentanaMedida v = EjemploResuelto();
+    velmora::VentanaFalsa v = EjemploResuelto();
     v.campos["txtKmAno"] = "15.000";
     v.campos["txtInteres"] = "5";
     for (auto _ : state) {
