@@ -116,8 +116,8 @@ int PrimerControlDelMarco(const DisenoVentana& diseno, const char* nombre) {
     return arriba;
 }
 
-}  // namespace
-
+// What a control needs, in pixels, to show its content unclipped with its
+// current font (0 for a dimension that its content does not constrain).
 QSize TamanoNecesario(const Control& c, QWidget* w) {
     switch (c.tipo) {
         case Tipo::Marco: {
@@ -154,6 +154,7 @@ QSize TamanoNecesario(const Control& c, QWidget* w) {
     return QSize(0, 0);
 }
 
+// The factor by which the table must be scaled for every control to fit.
 double FactorDeAjuste(const DisenoVentana& diseno, const std::vector<QWidget*>& widgets) {
     double factor = 1.0;
     // One pixel more than the content needs: rounding both edges of a box
@@ -177,6 +178,8 @@ double FactorDeAjuste(const DisenoVentana& diseno, const std::vector<QWidget*>& 
     return factor;
 }
 
+}  // namespace
+
 ControlesConstruidos ConstruirControles(const DisenoVentana& diseno, QWidget* cliente) {
     ControlesConstruidos construidos;
     QWidget* anterior = nullptr;
@@ -198,14 +201,14 @@ ControlesConstruidos ConstruirControles(const DisenoVentana& diseno, QWidget* cl
 }
 
 void Colocar(const DisenoVentana& diseno, ControlesConstruidos& construidos, QWidget* cliente) {
-    construidos.factor = FactorDeAjuste(diseno, construidos.widgets);
+    const double factor = FactorDeAjuste(diseno, construidos.widgets);
     for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
-        construidos.widgets[i]->setGeometry(Caja(diseno.controles[i], construidos.factor));
+        construidos.widgets[i]->setGeometry(Caja(diseno.controles[i], factor));
         // Lines are drawn over the labels they cross.
         if (diseno.controles[i].tipo == Tipo::Linea) construidos.widgets[i]->raise();
     }
-    cliente->setFixedSize(APixeles(diseno.anchoCliente, construidos.factor),
-                          APixeles(diseno.altoCliente, construidos.factor));
+    cliente->setFixedSize(APixeles(diseno.anchoCliente, factor),
+                          APixeles(diseno.altoCliente, factor));
 }
 
 }  // namespace velmora::ui

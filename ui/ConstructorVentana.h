@@ -9,7 +9,6 @@
 // table; edges are rounded, not widths, so neighbouring controls still meet.
 #pragma once
 
-#include <QSize>
 #include <QWidget>
 #include <vector>
 
@@ -30,7 +29,6 @@ class Linea : public QWidget {
 // The controls of one window, in the order of its table.
 struct ControlesConstruidos {
     std::vector<QWidget*> widgets;
-    double factor = 1.0;
 
     QWidget* Buscar(const char* nombre) const;
 };
@@ -44,15 +42,9 @@ int APixeles(int twips, double factor);
 // its controls (its load handler) before their content is measured.
 ControlesConstruidos ConstruirControles(const DisenoVentana& diseno, QWidget* cliente);
 
-// Scales the table by FactorDeAjuste and places every control; `cliente`
-// takes the size of the client area.
+// Scales the table by the smallest factor (never below 1) with which every
+// control's content fits its box at the font in use, and places every
+// control; `cliente` takes the size of the client area.
 void Colocar(const DisenoVentana& diseno, ControlesConstruidos& construidos, QWidget* cliente);
-
-// What a control needs, in pixels, to show its content unclipped with its
-// current font (0 for a dimension that its content does not constrain).
-QSize TamanoNecesario(const Control& control, QWidget* widget);
-
-// The factor by which the table must be scaled for every control to fit.
-double FactorDeAjuste(const DisenoVentana& diseno, const std::vector<QWidget*>& widgets);
 
 }  // namespace velmora::ui

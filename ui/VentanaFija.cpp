@@ -22,7 +22,6 @@ void MostrarVentanaFija(const DisenoVentana& diseno,
     ControlesConstruidos controles = ConstruirControles(diseno, &dialogo);
     if (alCargar) alCargar(controles);
     Colocar(diseno, controles, &dialogo);
-    dialogo.setFixedSize(dialogo.size());
     CentrarEnPantalla(&dialogo);
     dialogo.exec();
 }
