@@ -31,8 +31,8 @@ fuzz: deps
 	build/fuzz/fuzz/velmora_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
 	    -print_final_stats=1 build/fuzz/corpus fuzz/corpus
 
-check-res: build
-	scripts/check-res build/release
+check-res: deps
+	scripts/check-res
 
 check-deb: build
 	scripts/check-deb build/release

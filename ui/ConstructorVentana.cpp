@@ -24,9 +24,10 @@ void Linea::paintEvent(QPaintEvent*) {
     pintor.fillRect(rect(), palette().color(QPalette::WindowText));
 }
 
-QWidget* ControlesConstruidos::Buscar(const char* nombre) const {
+QWidget* ControlesConstruidos::Buscar(std::string_view nombre) const {
+    const QLatin1String buscado(nombre.data(), qsizetype(nombre.size()));
     for (QWidget* w : widgets) {
-        if (w->objectName() == QLatin1String(nombre)) return w;
+        if (w->objectName() == buscado) return w;
     }
     return nullptr;
 }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string_view>
 #include <vector>
 
 #include "Diseno.h"
@@ -30,7 +31,7 @@ class Linea : public QWidget {
 struct ControlesConstruidos {
     std::vector<QWidget*> widgets;
 
-    QWidget* Buscar(const char* nombre) const;
+    QWidget* Buscar(std::string_view nombre) const;
 };
 
 // Twips to pixels at `factor`: 15 twips a pixel at factor 1.

@@ -71,8 +71,7 @@ void VentanaVelmora::CrearMenus() {
 }
 
 std::string VentanaVelmora::TextoCampo(std::string_view nombre) const {
-    const auto* campo =
-        qobject_cast<const QLineEdit*>(controles_.Buscar(std::string(nombre).c_str()));
+    const auto* campo = qobject_cast<const QLineEdit*>(controles_.Buscar(nombre));
     return campo ? campo->text().toStdString() : std::string();
 }
 

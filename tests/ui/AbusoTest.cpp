@@ -18,6 +18,7 @@
 
 #include "Modales.h"
 #include "VentanaFalsa.h"
+#include "calc/Campos.h"
 #include "calc/OperacionCalcular.h"
 #include "ui/Aplicacion.h"
 #include "ui/VentanaVelmora.h"
@@ -25,15 +26,6 @@
 using velmora::prueba::CerrarCadaModal;
 
 namespace {
-
-const char* const kCampos[] = {"txtPrecioCocheDiesel",
-                               "txtConsumoMedioDiesel",
-                               "txtPrecioLitroGasoil",
-                               "txtPrecioCocheGasolina",
-                               "txtConsumoMedioGasolina",
-                               "txtPrecioLitroGasolina",
-                               "txtKmAno",
-                               "txtInteres"};
 
 class Generador {
   public:
@@ -165,8 +157,10 @@ class AbusoTest : public QObject {
         auto* boton = ventana.findChild<QPushButton*>(QStringLiteral("cmdCalcular"));
         auto* menuCalcular = ventana.findChild<QAction*>(QStringLiteral("menuCalcular"));
         QList<QLineEdit*> campos;
-        for (const char* nombre : kCampos)
-            campos << ventana.findChild<QLineEdit*>(QLatin1String(nombre));
+        for (const velmora::Campo& c : velmora::kCampos) {
+            campos << ventana.findChild<QLineEdit*>(
+                QLatin1String(c.nombre.data(), qsizetype(c.nombre.size())));
+        }
         const velmora::ConfiguracionRegional config =
             velmora::ui::VentanaVelmora::ConfiguracionDelUsuario();
 
@@ -174,7 +168,7 @@ class AbusoTest : public QObject {
         reloj.start();
         int calculos = 0, mensajes = 0, resultados = 0;
         for (int paso = 0; paso < pasos && reloj.elapsed() < 60000; ++paso) {
-            QLineEdit* campo = campos[g.Entre(0, 7)];
+            QLineEdit* campo = campos[g.Entre(0, int(campos.size()) - 1)];
             const int que = paso % 500 == 250 ? 3 : g.Entre(0, 9);
             if (que <= 2) {  // type
                 const QString texto = g.Probabilidad(0.5) ? g.Cifra() : g.Texto();
@@ -196,9 +190,10 @@ class AbusoTest : public QObject {
                 ++calculos;
                 velmora::VentanaFalsa nucleo;
                 QStringList antes;
-                for (int i = 0; i < 8; ++i) {
+                for (std::size_t i = 0; i < velmora::kCampos.size(); ++i) {
                     antes << campos[i]->text();
-                    nucleo.campos[kCampos[i]] = campos[i]->text().toStdString();
+                    nucleo.campos[std::string(velmora::kCampos[i].nombre)] =
+                        campos[i]->text().toStdString();
                 }
                 velmora::OperacionCalcular(nucleo, config);
                 const QString etiquetaAntes = resultado->text();

@@ -24,12 +24,22 @@ struct ModalVisto {
     QString clase;         // its class, e.g. "QMessageBox"
     QString nombre;        // objectName
     QString titulo;
-    QString texto;    // message boxes: the text
-    int botones = 0;  // message boxes: number of buttons
-    QStringList textosBotones;
+    QString texto;              // message boxes: the text
+    QStringList textosBotones;  // message boxes: the caption of each button
     QMessageBox::Icon icono = QMessageBox::NoIcon;
     bool iconoVisible = false;  // the box draws a picture beside the text
 };
+
+// Closes a modal window as the user would: a message box by its first
+// button, any other window with its close command.
+inline void Cerrar(QWidget* modal) {
+    auto* caja = qobject_cast<QMessageBox*>(modal);
+    if (caja && !caja->buttons().isEmpty()) {
+        caja->buttons().first()->click();
+    } else {
+        modal->close();
+    }
+}
 
 // Runs `accion`, which opens (or queues the opening of) one modal window,
 // records it, calls `inspeccionar` on it and closes it: a message box by its
@@ -58,14 +68,9 @@ inline ModalVisto CerrarModal(const std::function<void()>& accion,
             visto.icono = caja->icon();
             visto.iconoVisible = !caja->iconPixmap().isNull();
             for (QAbstractButton* b : caja->buttons()) visto.textosBotones << b->text();
-            visto.botones = visto.textosBotones.size();
         }
         if (inspeccionar) inspeccionar(modal);
-        if (auto* caja = qobject_cast<QMessageBox*>(modal); caja && !caja->buttons().isEmpty()) {
-            caja->buttons().first()->click();
-        } else {
-            modal->close();
-        }
+        Cerrar(modal);
     });
     // The watchdog: whatever is still modal after the limit is closed.
     QTimer perro;
@@ -112,11 +117,7 @@ inline QStringList CerrarCadaModal(const std::function<void()>& accion) {
         if (!modal || !modal->isVisible()) return;
         auto* caja = qobject_cast<QMessageBox*>(modal);
         vistos << (caja ? caja->text() : QString());
-        if (caja && !caja->buttons().isEmpty()) {
-            caja->buttons().first()->click();
-        } else {
-            modal->close();
-        }
+        Cerrar(modal);
     });
     sondeo.start();
     accion();
