@@ -2,20 +2,25 @@
 // request with each formula. Run: build/release/bench/velmora_calc_bench
 #include <benchmark/benchmark.h>
 
-#include "VentanaFalsa.h"
 #include "calc/ConversionNumeros.h"
 #include "calc/OperacionCalcular.h"
 
 namespace {
 
 using velmora::ConfiguracionRegional;
+using velmora::IdCampo;
 const ConfiguracionRegional kEs = ConfiguracionRegional::Espanola();
 
 // The worked example, the prices written with group separators.
-velmora::VentanaFalsa EjemploResuelto() {
-    velmora::VentanaFalsa v;
-    v.Coches("2.600.000", "6", "115", "2.300.000", "8", "145");
-    return v;
+velmora::TextosCampos EjemploResuelto() {
+    velmora::TextosCampos t;
+    t[IdCampo::txtPrecioCocheDiesel] = "2.600.000";
+    t[IdCampo::txtConsumoMedioDiesel] = "6";
+    t[IdCampo::txtPrecioLitroGasoil] = "115";
+    t[IdCampo::txtPrecioCocheGasolina] = "2.300.000";
+    t[IdCampo::txtConsumoMedioGasolina] = "8";
+    t[IdCampo::txtPrecioLitroGasolina] = "145";
+    return t;
 }
 
 void NumeroEstricto(benchmark::State& state) {
@@ -39,22 +44,16 @@ void TextoDeSimple(benchmark::State& state) {
 BENCHMARK(TextoDeSimple);
 
 void OperacionSinInteres(benchmark::State& state) {
-    velmora::VentanaFalsa v = EjemploResuelto();
-    for (auto _ : state) {
-        velmora::OperacionCalcular(v, kEs);
-        benchmark::DoNotOptimize(v.resultado);
-    }
+    const velmora::TextosCampos textos = EjemploResuelto();
+    for (auto _ : state) benchmark::DoNotOptimize(velmora::OperacionCalcular(textos, kEs));
 }
 BENCHMARK(OperacionSinInteres);
 
 void OperacionConInteres(benchmark::State& state) {
-    velmora::VentanaFalsa v = EjemploResuelto();
-    v.campos["txtKmAno"] = "15.000";
-    v.campos["txtInteres"] = "5";
-    for (auto _ : state) {
-        velmora::OperacionCalcular(v, kEs);
-        benchmark::DoNotOptimize(v.resultado);
-    }
+    velmora::TextosCampos textos = EjemploResuelto();
+    textos[IdCampo::txtKmAno] = "15.000";
+    textos[IdCampo::txtInteres] = "5";
+    for (auto _ : state) benchmark::DoNotOptimize(velmora::OperacionCalcular(textos, kEs));
 }
 BENCHMARK(OperacionConInteres);
 

@@ -1,50 +1,107 @@
-// The eight input fields of the main window as the calculation knows them:
-// their names (also the objectName of each widget), the caption the user
-// sees beside each and the section it belongs to. Messages about a field
-// name it by caption and section, as the user reads them on screen.
+// The eight input fields of the main window, described once. Everything else
+// that names, counts or quotes a field derives from kCampos: the fields each
+// section requires, the texts a calculation reads, the messages that name a
+// field by its caption, the accessible names the windows give the fields,
+// and the compile-time check that the main window's table has a row for
+// each field with its label beside it.
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace velmora {
 
+// The three frames of the main window. The first two describe the cars and
+// are required; the interest section is optional.
 enum class Seccion { Diesel, Gasolina, Interes };
 
-struct Campo {
-    std::string_view nombre;
-    std::string_view etiqueta;  // caption as a message quotes it
+struct DatosSeccion {
     Seccion seccion;
+    std::string_view nombre;  // as a message names it: "la seccion diesel"
+    bool obligatoria;         // every field of it must hold some text
 };
 
-namespace campos {
-inline constexpr std::string_view txtPrecioCocheDiesel = "txtPrecioCocheDiesel";
-inline constexpr std::string_view txtConsumoMedioDiesel = "txtConsumoMedioDiesel";
-inline constexpr std::string_view txtPrecioLitroGasoil = "txtPrecioLitroGasoil";
-inline constexpr std::string_view txtPrecioCocheGasolina = "txtPrecioCocheGasolina";
-inline constexpr std::string_view txtConsumoMedioGasolina = "txtConsumoMedioGasolina";
-inline constexpr std::string_view txtPrecioLitroGasolina = "txtPrecioLitroGasolina";
-inline constexpr std::string_view txtKmAno = "txtKmAno";
-inline constexpr std::string_view txtInteres = "txtInteres";
-}  // namespace campos
+// In the order a calculation checks them.
+inline constexpr auto kSecciones = std::to_array<DatosSeccion>({
+    {Seccion::Diesel, "diesel", true},
+    {Seccion::Gasolina, "gasolina", true},
+    {Seccion::Interes, "interes acumulado", false},
+});
 
-inline constexpr std::array<Campo, 8> kCampos{{
-    {campos::txtPrecioCocheDiesel, "Precio", Seccion::Diesel},
-    {campos::txtConsumoMedioDiesel, "Consumo medio", Seccion::Diesel},
-    {campos::txtPrecioLitroGasoil, "Precio litro", Seccion::Diesel},
-    {campos::txtPrecioCocheGasolina, "Precio", Seccion::Gasolina},
-    {campos::txtConsumoMedioGasolina, "Consumo medio", Seccion::Gasolina},
-    {campos::txtPrecioLitroGasolina, "Precio litro", Seccion::Gasolina},
-    {campos::txtKmAno, "Media de Km/año", Seccion::Interes},
-    {campos::txtInteres, "Interes anual", Seccion::Interes},
-}};
-
-// The field of that name, or nullptr when there is none.
-constexpr const Campo* BuscarCampo(std::string_view nombre) {
-    for (const Campo& c : kCampos) {
-        if (c.nombre == nombre) return &c;
-    }
-    return nullptr;
+constexpr const DatosSeccion& DatosDe(Seccion seccion) {
+    return kSecciones[static_cast<std::size_t>(seccion)];
 }
+
+// A field, named as its control is named. The order is kCampos' order.
+enum class IdCampo : std::size_t {
+    txtPrecioCocheDiesel,
+    txtConsumoMedioDiesel,
+    txtPrecioLitroGasoil,
+    txtPrecioCocheGasolina,
+    txtConsumoMedioGasolina,
+    txtPrecioLitroGasolina,
+    txtKmAno,
+    txtInteres,
+};
+
+struct Campo {
+    IdCampo id;
+    std::string_view nombre;           // the control's name (objectName)
+    std::string_view etiqueta;         // the caption of the label beside it, exactly
+    Seccion seccion;                   // the frame it stands in
+    std::string_view nombreAccesible;  // what a screen reader calls it
+};
+
+// In the order the window shows them, diesel, petrol, interest.
+inline constexpr auto kCampos = std::to_array<Campo>({
+    {IdCampo::txtPrecioCocheDiesel, "txtPrecioCocheDiesel", "Precio", Seccion::Diesel,
+     "Precio coche diesel"},
+    {IdCampo::txtConsumoMedioDiesel, "txtConsumoMedioDiesel", "Consumo medio", Seccion::Diesel,
+     "Consumo medio diesel"},
+    {IdCampo::txtPrecioLitroGasoil, "txtPrecioLitroGasoil", "Precio litro", Seccion::Diesel,
+     "Precio litro gasoil"},
+    {IdCampo::txtPrecioCocheGasolina, "txtPrecioCocheGasolina", "Precio", Seccion::Gasolina,
+     "Precio coche gasolina"},
+    {IdCampo::txtConsumoMedioGasolina, "txtConsumoMedioGasolina", "Consumo medio",
+     Seccion::Gasolina, "Consumo medio gasolina"},
+    {IdCampo::txtPrecioLitroGasolina, "txtPrecioLitroGasolina", "Precio litro", Seccion::Gasolina,
+     "Precio litro gasolina"},
+    // The caption ends in a blank, as the window shows it.
+    {IdCampo::txtKmAno, "txtKmAno", "Media de Km/año ", Seccion::Interes, "Media de Km/año"},
+    {IdCampo::txtInteres, "txtInteres", "Interes anual", Seccion::Interes, "Interes anual"},
+});
+
+inline constexpr std::size_t kNumeroCampos = kCampos.size();
+
+constexpr const Campo& DatosDe(IdCampo id) {
+    return kCampos[static_cast<std::size_t>(id)];
+}
+
+// kCampos is indexed by IdCampo, and each section's entry by Seccion.
+static_assert([] {
+    for (std::size_t i = 0; i < kCampos.size(); ++i) {
+        if (static_cast<std::size_t>(kCampos[i].id) != i) return false;
+    }
+    for (std::size_t i = 0; i < kSecciones.size(); ++i) {
+        if (static_cast<std::size_t>(kSecciones[i].seccion) != i) return false;
+    }
+    return true;
+}());
+
+// The text of each field at the moment a calculation is asked for, as
+// UTF-8, keyed by field. All empty to start with.
+class TextosCampos {
+  public:
+    std::string& operator[](IdCampo id) { return textos_[static_cast<std::size_t>(id)]; }
+    const std::string& operator[](IdCampo id) const {
+        return textos_[static_cast<std::size_t>(id)];
+    }
+    bool operator==(const TextosCampos&) const = default;
+
+  private:
+    std::array<std::string, kNumeroCampos> textos_;
+};
 
 }  // namespace velmora

@@ -2,8 +2,10 @@
 // it; OperacionCalcular catches it and turns it into a message for the user.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
-#include <string>
+
+#include "Campos.h"
 
 namespace velmora {
 
@@ -15,14 +17,13 @@ enum class TipoError {
 
 class ErrorCalculo : public std::runtime_error {
   public:
-    // campo: the name of the field the error comes from (for example
-    // "txtConsumoMedioDiesel"), or empty when it comes from the arithmetic
-    // of several figures.
-    ErrorCalculo(TipoError tipo, std::string campo = {})
-        : std::runtime_error(Descripcion(tipo)), tipo_(tipo), campo_(std::move(campo)) {}
+    // campo: the field the error comes from, or nothing when it comes from
+    // the arithmetic of several figures.
+    explicit ErrorCalculo(TipoError tipo, std::optional<IdCampo> campo = std::nullopt)
+        : std::runtime_error(Descripcion(tipo)), tipo_(tipo), campo_(campo) {}
 
     TipoError Tipo() const { return tipo_; }
-    const std::string& Campo() const { return campo_; }
+    std::optional<IdCampo> Campo() const { return campo_; }
 
   private:
     static const char* Descripcion(TipoError tipo) {
@@ -38,7 +39,7 @@ class ErrorCalculo : public std::runtime_error {
     }
 
     TipoError tipo_;
-    std::string campo_;
+    std::optional<IdCampo> campo_;
 };
 
 }  // namespace velmora

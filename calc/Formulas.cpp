@@ -34,12 +34,12 @@ float Estrechar(double valor) {
 // error the conversion raises.
 using Conversion = double (*)(std::string_view, const ConfiguracionRegional&);
 
-double Leer(const VentanaCalculo& ventana, std::string_view campo, Conversion convertir,
+double Leer(const TextosCampos& textos, IdCampo campo, Conversion convertir,
             const ConfiguracionRegional& config) {
     try {
-        return convertir(ventana.TextoCampo(campo), config);
+        return convertir(textos[campo], config);
     } catch (const ErrorCalculo& e) {
-        throw ErrorCalculo(e.Tipo(), std::string(campo));
+        throw ErrorCalculo(e.Tipo(), campo);
     }
 }
 
@@ -54,21 +54,21 @@ float Dividir(float dividendo, const Amortizacion& a) {
 // Steps shared by both formulas: price difference, the two costs per
 // kilometre and the distance without interest, every field read with
 // `convertir`.
-Amortizacion SinInteres(const VentanaCalculo& ventana, Conversion convertir,
+Amortizacion SinInteres(const TextosCampos& textos, Conversion convertir,
                         const ConfiguracionRegional& config) {
-    using namespace campos;
+    using enum IdCampo;
     Amortizacion a;
 
-    const double pcd = Leer(ventana, txtPrecioCocheDiesel, convertir, config);
-    const double pcg = Leer(ventana, txtPrecioCocheGasolina, convertir, config);
+    const double pcd = Leer(textos, txtPrecioCocheDiesel, convertir, config);
+    const double pcg = Leer(textos, txtPrecioCocheGasolina, convertir, config);
     a.diferenciaPrecio = Estrechar(pcd - pcg);
 
-    const double pg = Leer(ventana, txtPrecioLitroGasolina, convertir, config);
-    const double cmg = Leer(ventana, txtConsumoMedioGasolina, convertir, config);
+    const double pg = Leer(textos, txtPrecioLitroGasolina, convertir, config);
+    const double cmg = Leer(textos, txtConsumoMedioGasolina, convertir, config);
     a.costeKmGasolina = Comprobar(cmg * pg / 100.0);
 
-    const double pgas = Leer(ventana, txtPrecioLitroGasoil, convertir, config);
-    const double cmd = Leer(ventana, txtConsumoMedioDiesel, convertir, config);
+    const double pgas = Leer(textos, txtPrecioLitroGasoil, convertir, config);
+    const double cmd = Leer(textos, txtConsumoMedioDiesel, convertir, config);
     a.costeKmDiesel = Estrechar(cmd * pgas / 100.0);
 
     a.distancia = Dividir(a.diferenciaPrecio, a);
@@ -77,22 +77,22 @@ Amortizacion SinInteres(const VentanaCalculo& ventana, Conversion convertir,
 
 }  // namespace
 
-Amortizacion CalcularResultado(const VentanaCalculo& ventana, const ConfiguracionRegional& config) {
-    return SinInteres(ventana, NumeroEstricto, config);
+Amortizacion CalcularResultado(const TextosCampos& textos, const ConfiguracionRegional& config) {
+    return SinInteres(textos, NumeroEstricto, config);
 }
 
-Amortizacion CalcularResultadoInteres(const VentanaCalculo& ventana,
+Amortizacion CalcularResultadoInteres(const TextosCampos& textos,
                                       const ConfiguracionRegional& config) {
-    Amortizacion a = SinInteres(ventana, NumeroInicial, config);
+    Amortizacion a = SinInteres(textos, NumeroInicial, config);
 
     // Years the car takes to pay off without interest.
-    const double km = Leer(ventana, campos::txtKmAno, NumeroInicial, config);
-    if (km == 0.0) throw ErrorCalculo(TipoError::DivisionPorCero, std::string(campos::txtKmAno));
+    const double km = Leer(textos, IdCampo::txtKmAno, NumeroInicial, config);
+    if (km == 0.0) throw ErrorCalculo(TipoError::DivisionPorCero, IdCampo::txtKmAno);
     const float anos = Estrechar(static_cast<double>(a.distancia) / km);
 
     // Price difference charged with simple interest at 4/5 of the rate, in
     // exactly this order: times the rate, /100, *4, /5, times the years.
-    const double interes = Leer(ventana, campos::txtInteres, NumeroInicial, config);
+    const double interes = Leer(textos, IdCampo::txtInteres, NumeroInicial, config);
     const double d = a.diferenciaPrecio;
     const float diferenciaCargada =
         Estrechar(d * interes / 100.0 * 4.0 / 5.0 * static_cast<double>(anos) + d);

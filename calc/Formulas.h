@@ -16,8 +16,8 @@
 // gives 63829.7890625; with 15000 km a year at 5 % it gives 74694.4375.
 #pragma once
 
+#include "Campos.h"
 #include "ConfiguracionRegional.h"
-#include "VentanaCalculo.h"
 
 namespace velmora {
 
@@ -39,12 +39,12 @@ struct Amortizacion {
 // CMD, in that order). Throws ErrorCalculo: a conversion error naming the
 // field, an overflow (naming the field when a figure itself is too large),
 // or a division by zero when both cars cost the same per kilometre.
-Amortizacion CalcularResultado(const VentanaCalculo& ventana, const ConfiguracionRegional& config);
+Amortizacion CalcularResultado(const TextosCampos& textos, const ConfiguracionRegional& config);
 
 // Reads all eight fields with NumeroInicial; never a conversion error.
 // Throws as CalcularResultado, and a division by zero naming txtKmAno when
 // the distance per year is 0.
-Amortizacion CalcularResultadoInteres(const VentanaCalculo& ventana,
+Amortizacion CalcularResultadoInteres(const TextosCampos& textos,
                                       const ConfiguracionRegional& config);
 
 // valor when it is greater than 0, unchanged; otherwise +0 (negative values,

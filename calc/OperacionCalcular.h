@@ -1,28 +1,38 @@
 // The calculation request behind the "Calcular" button and the "&Calcular"
-// menu command: check that the six car fields hold something, choose the
-// formula, and either write the break-even distance into lblResultado or
-// show exactly one message. A request that ends with a message leaves every
-// field and the result label as they were.
+// menu command. It takes the eight field texts, read from the window once,
+// and gives one outcome: the caption to write into lblResultado, or the one
+// message to show. The window does what the outcome says and nothing else,
+// so a request that ends with a message leaves every field and the result
+// label as they were.
+//
+// The checks, in order: every field of the diesel section, then of the
+// petrol section, holds some text; then the interest formula runs when both
+// interest fields are numbers, the plain formula otherwise.
 #pragma once
 
 #include <string>
+#include <variant>
 
+#include "Campos.h"
 #include "ConfiguracionRegional.h"
-#include "ErrorCalculo.h"
-#include "VentanaCalculo.h"
 
 namespace velmora {
 
-inline constexpr const char* kMensajeFaltanDiesel = "ERROR: faltan datos en la seccion diesel.";
-inline constexpr const char* kMensajeFaltanGasolina = "ERROR: faltan datos en la seccion gasolina.";
-inline constexpr const char* kMensajeNoSeAmortiza =
-    "El coche diesel no se amortiza nunca: gasta mas por kilometro que el de gasolina.";
+// The caption for lblResultado: the break-even distance in whole kilometres.
+struct Resultado {
+    std::string texto;
+    bool operator==(const Resultado&) const = default;
+};
 
-// The message that tells the user what an error of the formulas means, in
-// the program's style ("ERROR: ", no accents), naming the field's caption
-// and section where the error comes from one field.
-std::string MensajeDeError(const ErrorCalculo& error);
+// A message for a modal box titled "Velmora" with an OK button only.
+struct Mensaje {
+    std::string texto;
+    bool operator==(const Mensaje&) const = default;
+};
 
-void OperacionCalcular(VentanaCalculo& ventana, const ConfiguracionRegional& config);
+// Exactly one of the two, by construction.
+using Desenlace = std::variant<Resultado, Mensaje>;
+
+Desenlace OperacionCalcular(const TextosCampos& textos, const ConfiguracionRegional& config);
 
 }  // namespace velmora

@@ -24,12 +24,16 @@ void Linea::paintEvent(QPaintEvent*) {
     pintor.fillRect(rect(), palette().color(QPalette::WindowText));
 }
 
-QWidget* ControlesConstruidos::Buscar(std::string_view nombre) const {
+QWidget* ControlesConstruidos::BuscarWidget(std::string_view nombre) const {
     const QLatin1String buscado(nombre.data(), qsizetype(nombre.size()));
     for (QWidget* w : widgets) {
         if (w->objectName() == buscado) return w;
     }
-    return nullptr;
+    qFatal("no control named %.*s in the window", int(nombre.size()), nombre.data());
+}
+
+void ControlesConstruidos::NoEsDelTipo(std::string_view nombre, const char* tipo) {
+    qFatal("the control %.*s is not a %s", int(nombre.size()), nombre.data(), tipo);
 }
 
 int APixeles(int twips, double factor) {
@@ -185,8 +189,9 @@ ControlesConstruidos ConstruirControles(const DisenoVentana& diseno, QWidget* cl
     ControlesConstruidos construidos;
     QWidget* anterior = nullptr;
     for (const Control& c : diseno.controles) {
-        QWidget* padre = c.contenedor ? construidos.Buscar(c.contenedor) : cliente;
-        QWidget* w = Crear(c, padre ? padre : cliente);
+        // The table's check guarantees that a container is an earlier frame.
+        QWidget* padre = c.contenedor ? construidos.Buscar<QGroupBox>(c.contenedor) : cliente;
+        QWidget* w = Crear(c, padre);
         w->setObjectName(QString::fromLatin1(c.nombre));
         if (c.nombreAccesible) w->setAccessibleName(QString::fromUtf8(c.nombreAccesible));
         // The keyboard order is the order of the table.

@@ -11,6 +11,7 @@
 
 #include <QWidget>
 #include <string_view>
+#include <typeinfo>
 #include <vector>
 
 #include "Diseno.h"
@@ -31,7 +32,19 @@ class Linea : public QWidget {
 struct ControlesConstruidos {
     std::vector<QWidget*> widgets;
 
-    QWidget* Buscar(std::string_view nombre) const;
+    // The control named `nombre`, as the type its table row makes it. A
+    // name that is not in the table, or a control of another type, is a
+    // fault of the program: it stops with a message naming both.
+    template <typename T>
+    T* Buscar(std::string_view nombre) const {
+        T* control = dynamic_cast<T*>(BuscarWidget(nombre));
+        if (!control) NoEsDelTipo(nombre, typeid(T).name());
+        return control;
+    }
+
+  private:
+    QWidget* BuscarWidget(std::string_view nombre) const;
+    [[noreturn]] static void NoEsDelTipo(std::string_view nombre, const char* tipo);
 };
 
 // Twips to pixels at `factor`: 15 twips a pixel at factor 1.

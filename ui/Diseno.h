@@ -1,34 +1,40 @@
 // The vocabulary of the window descriptions. Every fixed window of the
 // program is a table of these rows, written in twips exactly as the layout
 // was drawn (1440 twips to the inch; 15 twips make one pixel at 96 dpi), in
-// tab order. ConstructorVentana turns a table into widgets.
+// tab order. A front end turns a table into its own controls; nothing here
+// knows a toolkit.
+//
+// Each table is checked when it is compiled (DisenoCoherente): names are
+// unique, a control's container is a frame that comes before it in the
+// table, and every box lies inside its container. A misspelt container
+// name fails the build instead of landing in the client area.
 #pragma once
 
 #include <span>
+#include <string_view>
 
 namespace velmora::ui {
 
 enum class Tipo {
     Marco,     // a frame: a group box with a caption that holds other controls
     Etiqueta,  // a one-line static label
-    Campo,     // a single-line text field
+    Campo,     // a single-line text field; its caption is the label in the row before it
     Boton,     // a push button
     Lista,     // a sorted single-selection list box
     Linea,     // a straight horizontal line, one pixel wide
 };
 
-// Flags of a row.
+// Flags of a row, each honoured by every front end.
 enum Bandera : unsigned {
     Ninguna = 0,
-    Ajusta = 1u << 0,       // the label sizes itself to its text ("fits")
-    FondoBlanco = 1u << 1,  // white background (the result box)
-    Centrado = 1u << 2,     // text centred in the label
-    Opaco = 1u << 3,        // background painted in the window's colour
+    FondoBlanco = 1u << 0,  // white background (the result box)
+    Centrado = 1u << 1,     // text centred in the label
+    Opaco = 1u << 2,        // background painted in the window's colour
 };
 
 struct Control {
     Tipo tipo;
-    const char* nombre;      // also the widget's objectName
+    const char* nombre;      // the control's name, also its objectName
     const char* titulo;      // caption; empty for fields, lists and lines
     const char* contenedor;  // the frame that holds it, or nullptr for the client area
     // Left, Top, Width, Height in twips from the container's top-left corner.
@@ -43,7 +49,7 @@ struct Control {
 };
 
 struct DisenoVentana {
-    const char* nombre;  // objectName of the window
+    const char* nombre;  // the window's name, also its objectName
     const char* titulo;  // caption of the window
     int anchoCliente;    // client area in twips, without the menu bar
     int altoCliente;
@@ -51,5 +57,48 @@ struct DisenoVentana {
 };
 
 inline constexpr int kTwipsPorPixel = 15;
+
+// Two names alike; a null name matches only a null one.
+constexpr bool MismoNombre(const char* a, const char* b) {
+    if (a == nullptr || b == nullptr) return a == b;
+    return std::string_view(a) == b;
+}
+
+// Stops a compile-time check: a throw is not a constant expression, so the
+// build fails at this line and the compiler quotes `motivo`.
+constexpr void Exigir(bool condicion, const char* motivo) {
+    if (!condicion) throw motivo;
+}
+
+// The row named `nombre`, or nullptr.
+constexpr const Control* BuscarControl(std::span<const Control> controles, const char* nombre) {
+    for (const Control& c : controles) {
+        if (MismoNombre(c.nombre, nombre)) return &c;
+    }
+    return nullptr;
+}
+
+// The rules every table keeps; see the top of this file.
+constexpr bool DisenoCoherente(const DisenoVentana& d) {
+    for (std::size_t i = 0; i < d.controles.size(); ++i) {
+        const Control& c = d.controles[i];
+        Exigir(BuscarControl(d.controles.first(i), c.nombre) == nullptr,
+               "two rows of a table share a name");
+        int ancho = d.anchoCliente, alto = d.altoCliente;
+        if (c.contenedor != nullptr) {
+            const Control* marco = BuscarControl(d.controles.first(i), c.contenedor);
+            Exigir(marco != nullptr, "a row's container is no earlier row of its table");
+            Exigir(marco->tipo == Tipo::Marco, "a row's container is not a frame");
+            ancho = marco->ancho;
+            alto = marco->alto;
+        }
+        const bool linea = c.tipo == Tipo::Linea;
+        const int derecha = linea ? c.ancho : c.izquierda + c.ancho;
+        const int abajo = linea ? c.alto : c.arriba + c.alto;
+        Exigir(c.izquierda >= 0 && c.arriba >= 0 && derecha <= ancho && abajo <= alto,
+               "a row's box does not lie inside its container");
+    }
+    return true;
+}
 
 }  // namespace velmora::ui

@@ -7,17 +7,18 @@
 
 namespace velmora::ui {
 
-inline constexpr std::array<Control, 2> kControlesEjemplos{{
+inline constexpr auto kControlesEjemplos = std::to_array<Control>({
     {Tipo::Lista, "lstEjemplos", "", nullptr, 120, 120, 3615, 3180, Ninguna, "Ejemplos"},
     {Tipo::Etiqueta, "Label1", "Ejemplos cogidos de la revista Coche Actual", nullptr, 120, 3360,
      3615, 195, Centrado},
-}};
+});
 
 inline constexpr DisenoVentana kDisenoEjemplos{"Ejemplos", "Ejemplos :", 3810, 3600,
                                                kControlesEjemplos};
+static_assert(DisenoCoherente(kDisenoEjemplos));
 
 // The rows in the order they are added; the list shows them sorted.
-inline constexpr std::array<const char*, 16> kFilasEjemplos{{
+inline constexpr auto kFilasEjemplos = std::to_array<const char*>({
     "Renault Clio 1.9-DTI/1.4-16V = 86.000 Km",
     "Renault Megane 1.9-dTi/1.6-16V = 80.000 Km",
     "Renault Laguna 1.9-dCi/1.6-16V = 78.000 Km",
@@ -34,6 +35,6 @@ inline constexpr std::array<const char*, 16> kFilasEjemplos{{
     "Seat Toledo 1.9TDi / 1.8 20V = 26.000 Km",
     "Citroen Xantia 2.0HDi/1.816V = 80.000 Km",
     "Peugeot 406 2.0HDi/1.8 = 120.000 Km",
-}};
+});
 
 }  // namespace velmora::ui

@@ -31,7 +31,7 @@ void Ejemplos::PonerEjemplos(QListWidget* lstEjemplos) {
 void Ejemplos::Mostrar() {
     MostrarVentanaFija(kDisenoEjemplos, [](const ControlesConstruidos& controles) {
         // Form_Load
-        PonerEjemplos(static_cast<QListWidget*>(controles.Buscar("lstEjemplos")));
+        PonerEjemplos(controles.Buscar<QListWidget>("lstEjemplos"));
     });
 }
 

@@ -27,17 +27,21 @@ VentanaVelmora::VentanaVelmora(QWidget* padre)
     setCentralWidget(cliente);
     controles_ = ConstruirControles(kDisenoVelmora, cliente);
     Colocar(kDisenoVelmora, controles_, cliente);
-    lblResultado_ = static_cast<QLabel*>(controles_.Buscar("lblResultado"));
+    lblResultado_ = controles_.Buscar<QLabel>("lblResultado");
+    for (const Campo& campo : kCampos) {
+        controles_.Buscar<QLineEdit>(campo.nombre)
+            ->setAccessibleName(QString::fromUtf8(campo.nombreAccesible));
+    }
 
     CrearMenus();
 
-    connect(static_cast<QPushButton*>(controles_.Buscar("cmdCalcular")), &QPushButton::clicked,
-            this, &VentanaVelmora::cmdCalcular_Click);
+    connect(controles_.Buscar<QPushButton>("cmdCalcular"), &QPushButton::clicked, this,
+            &VentanaVelmora::cmdCalcular_Click);
 
     // Fixed single border: the size of the menu bar plus the client area.
     adjustSize();
     setFixedSize(sizeHint());
-    controles_.Buscar("txtPrecioCocheDiesel")->setFocus();
+    controles_.Buscar<QLineEdit>(DatosDe(IdCampo::txtPrecioCocheDiesel).nombre)->setFocus();
     Form_Load();
 }
 
@@ -70,20 +74,24 @@ void VentanaVelmora::CrearMenus() {
     accion(ayuda, "menuAcercaDe", "&Acerca de", &VentanaVelmora::menuAcercaDe_Click);
 }
 
-std::string VentanaVelmora::TextoCampo(std::string_view nombre) const {
-    const auto* campo = qobject_cast<const QLineEdit*>(controles_.Buscar(nombre));
-    return campo ? campo->text().toStdString() : std::string();
+TextosCampos VentanaVelmora::LeerCampos() const {
+    TextosCampos textos;
+    for (const Campo& campo : kCampos) {
+        textos[campo.id] = controles_.Buscar<QLineEdit>(campo.nombre)->text().toStdString();
+    }
+    return textos;
 }
 
-void VentanaVelmora::EscribirResultado(const std::string& texto) {
-    const QString resultado = QString::fromStdString(texto);
-    lblResultado_->setText(resultado);
-    // A screen reader reads the result from the description.
-    lblResultado_->setAccessibleDescription(resultado);
-}
-
-void VentanaVelmora::MostrarMensaje(const std::string& texto) {
-    MostrarMensajeVelmora(this, QString::fromStdString(texto));
+void VentanaVelmora::OperacionCalcular() {
+    const Desenlace desenlace = velmora::OperacionCalcular(LeerCampos(), ConfiguracionDelUsuario());
+    if (const auto* resultado = std::get_if<Resultado>(&desenlace)) {
+        const QString texto = QString::fromStdString(resultado->texto);
+        lblResultado_->setText(texto);
+        // A screen reader reads the result from the description.
+        lblResultado_->setAccessibleDescription(texto);
+    } else {
+        MostrarMensajeVelmora(this, QString::fromStdString(std::get<Mensaje>(desenlace).texto));
+    }
 }
 
 ConfiguracionRegional VentanaVelmora::ConfiguracionDelUsuario() {
@@ -96,11 +104,11 @@ void VentanaVelmora::Form_Load() {
 }
 
 void VentanaVelmora::cmdCalcular_Click() {
-    OperacionCalcular(*this, ConfiguracionDelUsuario());
+    OperacionCalcular();
 }
 
 void VentanaVelmora::menuCalcular_Click() {
-    OperacionCalcular(*this, ConfiguracionDelUsuario());
+    OperacionCalcular();
 }
 
 void VentanaVelmora::menuSalir_Click() {

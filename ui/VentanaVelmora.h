@@ -3,10 +3,11 @@
 //
 // How the pieces meet:
 //   - DisenoVelmora.h describes the controls (twips, tab order); the
-//     ConstructorVentana builds them.
-//   - The window implements VentanaCalculo for the calculation in calc/:
-//     OperacionCalcular reads the fields by name, writes lblResultado and
-//     shows its messages through MostrarMensajeVelmora.
+//     ConstructorVentana builds them. The fields are those of calc/Campos.h.
+//   - A calculation flows one way: the window reads the eight field texts
+//     once, hands them to OperacionCalcular (calc/), and either writes the
+//     caption it gets into lblResultado or shows the message it gets
+//     through MostrarMensajeVelmora.
 //   - The menu opens the examples and formula windows (Ejemplos, Formula),
 //     the About message, or ends the program (Aplicacion).
 #pragma once
@@ -14,25 +15,23 @@
 #include <QMainWindow>
 
 #include "ConstructorVentana.h"
+#include "calc/Campos.h"
 #include "calc/ConfiguracionRegional.h"
-#include "calc/VentanaCalculo.h"
 
 class QLabel;
 
 namespace velmora::ui {
 
-class VentanaVelmora : public QMainWindow, public VentanaCalculo {
+class VentanaVelmora : public QMainWindow {
   public:
     explicit VentanaVelmora(QWidget* padre = nullptr);
-
-    // VentanaCalculo
-    std::string TextoCampo(std::string_view nombre) const override;
-    void EscribirResultado(const std::string& texto) override;
-    void MostrarMensaje(const std::string& texto) override;
 
     // The regional settings of the user's locale: its decimal point and
     // digit-group separator.
     static ConfiguracionRegional ConfiguracionDelUsuario();
+
+    // The eight field texts as they stand now.
+    TextosCampos LeerCampos() const;
 
     // Handlers, named after their control and event.
     void Form_Load();
@@ -45,6 +44,8 @@ class VentanaVelmora : public QMainWindow, public VentanaCalculo {
 
   private:
     void CrearMenus();
+    // What both "Calcular" handlers do: one calculation request.
+    void OperacionCalcular();
 
     ControlesConstruidos controles_;
     QLabel* lblResultado_ = nullptr;

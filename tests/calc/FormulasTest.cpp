@@ -5,37 +5,40 @@
 #include <cmath>
 #include <limits>
 
-#include "VentanaFalsa.h"
+#include "Textos.h"
 #include "calc/ErrorCalculo.h"
 #include "calc/Formulas.h"
 
 namespace velmora {
 namespace {
 
+using prueba::ConInteres;
+using prueba::kEjemploResuelto;
+using prueba::Textos;
+
 const ConfiguracionRegional kEs = ConfiguracionRegional::Espanola();
 
 // The error a formula raises for these fields, expected to be one.
 template <typename Formula>
-ErrorCalculo ErrorDe(Formula formula, const VentanaFalsa& v) {
+ErrorCalculo ErrorDe(Formula formula, const TextosCampos& v) {
     try {
         formula(v, kEs);
     } catch (const ErrorCalculo& e) {
         return e;
     }
     ADD_FAILURE() << "no error raised";
-    return ErrorCalculo(TipoError::Conversion, "ninguno");
+    return ErrorCalculo(TipoError::Conversion);
 }
 
 TEST(Formulas, EjemploResuelto) {
-    VentanaFalsa v;
-    v.EjemploResuelto();
+    TextosCampos v = Textos(kEjemploResuelto);
     const Amortizacion a = CalcularResultado(v, kEs);
     EXPECT_EQ(a.diferenciaPrecio, 300000.0f);
     EXPECT_EQ(a.costeKmGasolina, 11.6);
     EXPECT_EQ(a.costeKmDiesel, 6.9f);  // narrowed: 6.900000095367432
     EXPECT_EQ(a.distancia, 63829.7890625f);
 
-    v.Interes("15000", "5");
+    v = ConInteres(v, "15000", "5");
     EXPECT_EQ(CalcularResultadoInteres(v, kEs).distancia, 74694.4375f);
 }
 
@@ -43,68 +46,60 @@ TEST(Formulas, ElCosteDieselSeRedondeaAFloat) {
     // 2800 / (10.075 - 6.075): exactly 700 in real numbers and in doubles,
     // but the diesel cost per kilometre is held as a float (6.0749998...),
     // so the distance is 699.99994 and the caption shows 699.
-    VentanaFalsa v;
-    v.Coches("2685600", "4,5", "135", "2682800", "6,5", "155");
+    TextosCampos v = Textos({"2685600", "4,5", "135", "2682800", "6,5", "155", "", ""});
     EXPECT_EQ(CalcularResultado(v, kEs).distancia, 699.99994f);
 }
 
 TEST(Formulas, InteresCeroDaLaDistanciaSinInteres) {
-    VentanaFalsa v;
-    v.EjemploResuelto();
-    v.Interes("15000", "0");
+    const TextosCampos v = ConInteres(Textos(kEjemploResuelto), "15000", "0");
     EXPECT_EQ(CalcularResultadoInteres(v, kEs).distancia, 63829.7890625f);
 }
 
 TEST(Formulas, InteresLeeLasCifrasSegunLaConfiguracionRegional) {
     // "6,5" litres is 6.5 for both formulas, and "15.000" km is fifteen
     // thousand: the interest fields must not change what a figure means.
-    VentanaFalsa coma;
-    coma.Coches("2600000", "6,5", "115", "2300000", "8", "145");
-    coma.Interes("15.000", "0");
-    VentanaFalsa punto;
-    punto.Coches("2600000", "6.5", "115", "2300000", "8", "145");  // 65 under this convention
-    punto.Interes("15.000", "0");
+    const TextosCampos coma =
+        Textos({"2600000", "6,5", "115", "2300000", "8", "145", "15.000", "0"});
+    // "6.5" is 65 under this convention.
+    const TextosCampos punto =
+        Textos({"2600000", "6.5", "115", "2300000", "8", "145", "15.000", "0"});
     EXPECT_EQ(CalcularResultadoInteres(coma, kEs).distancia,
               CalcularResultado(coma, kEs).distancia);
     EXPECT_NE(CalcularResultadoInteres(coma, kEs).distancia,
               CalcularResultadoInteres(punto, kEs).distancia);
 
-    VentanaFalsa miles = coma;
-    miles.Interes("15.000", "5");
-    VentanaFalsa sinPuntos = coma;
-    sinPuntos.Interes("15000", "5");
+    const TextosCampos miles = ConInteres(coma, "15.000", "5");
+    const TextosCampos sinPuntos = ConInteres(coma, "15000", "5");
     EXPECT_EQ(CalcularResultadoInteres(miles, kEs).distancia,
               CalcularResultadoInteres(sinPuntos, kEs).distancia);
 }
 
 TEST(Formulas, ResultadoNegativoSinRecortar) {
-    VentanaFalsa v;
-    v.Coches("2000000", "6", "115", "2300000", "8", "145");  // cheaper to buy and to run
+    // Cheaper to buy and to run, then dearer to buy and to run.
+    TextosCampos v = Textos({"2000000", "6", "115", "2300000", "8", "145", "", ""});
     EXPECT_LT(CalcularResultado(v, kEs).distancia, 0.0f);
     EXPECT_FALSE(CalcularResultado(v, kEs).NuncaSeAmortiza());
-    v.Coches("2600000", "10", "145", "2300000", "8", "145");  // dearer to buy and to run
+    v = Textos({"2600000", "10", "145", "2300000", "8", "145", "", ""});
     EXPECT_LT(CalcularResultado(v, kEs).distancia, 0.0f);
     EXPECT_TRUE(CalcularResultado(v, kEs).NuncaSeAmortiza());
 }
 
 TEST(Formulas, ErroresDeConversionNombranElCampoEnOrdenDeLectura) {
-    VentanaFalsa v;
-    v.Coches("x", "6", "115", "y", "8", "145");
-    EXPECT_EQ(ErrorDe(CalcularResultado, v).Campo(), "txtPrecioCocheDiesel");
+    TextosCampos v = Textos({"x", "6", "115", "y", "8", "145", "", ""});
+    EXPECT_EQ(ErrorDe(CalcularResultado, v).Campo(), IdCampo::txtPrecioCocheDiesel);
     // The petrol litre price is read before the petrol consumption, and the
     // diesel litre price before the diesel consumption.
-    v.Coches("2600000", "a", "b", "2300000", "c", "d");
-    EXPECT_EQ(ErrorDe(CalcularResultado, v).Campo(), "txtPrecioLitroGasolina");
-    v.Coches("2600000", "a", "b", "2300000", "8", "145");
+    v = Textos({"2600000", "a", "b", "2300000", "c", "d", "", ""});
+    EXPECT_EQ(ErrorDe(CalcularResultado, v).Campo(), IdCampo::txtPrecioLitroGasolina);
+    v = Textos({"2600000", "a", "b", "2300000", "8", "145", "", ""});
     const ErrorCalculo e = ErrorDe(CalcularResultado, v);
     EXPECT_EQ(e.Tipo(), TipoError::Conversion);
-    EXPECT_EQ(e.Campo(), "txtPrecioLitroGasoil");
+    EXPECT_EQ(e.Campo(), IdCampo::txtPrecioLitroGasoil);
 }
 
 TEST(Formulas, InteresNuncaFallaPorLaFormaDeUnTexto) {
-    VentanaFalsa v;
-    v.Coches(" ", "6", "115", "2300000abc", "8", "145");  // " " reads as 0
-    v.Interes("15000", "5");
+    // " " reads as 0.
+    const TextosCampos v = Textos({" ", "6", "115", "2300000abc", "8", "145", "15000", "5"});
     EXPECT_NO_THROW(CalcularResultadoInteres(v, kEs));
 }
 
@@ -151,8 +146,7 @@ TEST(Formulas, LimitesDeCadaPaso) {
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
-        VentanaFalsa v;
-        v.Coches(c.pcd, c.cmd, c.pgas, c.pcg, c.cmg, c.pg);
+        TextosCampos v = Textos({c.pcd, c.cmd, c.pgas, c.pcg, c.cmg, c.pg, "", ""});
         if (c.error) {
             EXPECT_EQ(ErrorDe(CalcularResultado, v).Tipo(), *c.error);
         } else {
@@ -160,32 +154,30 @@ TEST(Formulas, LimitesDeCadaPaso) {
         }
     }
 
-    VentanaFalsa v;
-    v.Coches("1E400", "6", "115", "2300000", "8", "145");
-    EXPECT_EQ(ErrorDe(CalcularResultado, v).Campo(), "txtPrecioCocheDiesel");
-    v.Coches(kBajoLimite, "0", "0", "0", "1E300", "1");
+    TextosCampos v = Textos({"1E400", "6", "115", "2300000", "8", "145", "", ""});
+    EXPECT_EQ(ErrorDe(CalcularResultado, v).Campo(), IdCampo::txtPrecioCocheDiesel);
+    v = Textos({kBajoLimite, "0", "0", "0", "1E300", "1", "", ""});
     EXPECT_EQ(CalcularResultado(v, kEs).diferenciaPrecio, std::numeric_limits<float>::max());
 }
 
 TEST(Formulas, LimitesDelInteres) {
-    VentanaFalsa v;
-    v.EjemploResuelto();
+    TextosCampos v = Textos(kEjemploResuelto);
 
-    v.Interes("0", "5");
+    v = ConInteres(v, "0", "5");
     ErrorCalculo e = ErrorDe(CalcularResultadoInteres, v);
     EXPECT_EQ(e.Tipo(), TipoError::DivisionPorCero);
-    EXPECT_EQ(e.Campo(), "txtKmAno");
+    EXPECT_EQ(e.Campo(), IdCampo::txtKmAno);
 
-    v.Interes("1E-300", "5");  // years beyond the float range
+    v = ConInteres(v, "1E-300", "5");  // years beyond the float range
     EXPECT_EQ(ErrorDe(CalcularResultadoInteres, v).Tipo(), TipoError::Desbordamiento);
 
-    v.Interes("15000", "1E300");  // charged difference beyond the float range
+    v = ConInteres(v, "15000", "1E300");  // charged difference beyond the float range
     e = ErrorDe(CalcularResultadoInteres, v);
     EXPECT_EQ(e.Tipo(), TipoError::Desbordamiento);
-    EXPECT_EQ(e.Campo(), "");
+    EXPECT_EQ(e.Campo(), std::nullopt);
 
-    v.Interes("1E400", "5");
-    EXPECT_EQ(ErrorDe(CalcularResultadoInteres, v).Campo(), "txtKmAno");
+    v = ConInteres(v, "1E400", "5");
+    EXPECT_EQ(ErrorDe(CalcularResultadoInteres, v).Campo(), IdCampo::txtKmAno);
 }
 
 TEST(Formulas, Corrije) {

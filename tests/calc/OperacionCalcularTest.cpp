@@ -1,156 +1,185 @@
-// The calculation request through a fake window: order of the checks, the
-// choice of formula, the caption it writes, and the one message it shows
-// for each kind of failure with everything left as it was.
+// The calculation request as a table: the eight field texts and the regional
+// convention in, the one outcome out (the caption for lblResultado or the
+// message to show). Rows follow the order of the checks: missing figures,
+// the choice of formula, errors of the formulas, and the result's text.
 #include <gtest/gtest.h>
 
-#include "VentanaFalsa.h"
+#include <ostream>
+
+#include "Textos.h"
 #include "calc/OperacionCalcular.h"
 
 namespace velmora {
+
+void PrintTo(const Desenlace& d, std::ostream* os) {
+    if (const auto* r = std::get_if<Resultado>(&d)) {
+        *os << "Resultado \"" << r->texto << "\"";
+    } else {
+        *os << "Mensaje \"" << std::get<Mensaje>(d).texto << "\"";
+    }
+}
+
 namespace {
+
+using prueba::FilaTextos;
+using prueba::Textos;
 
 const ConfiguracionRegional kEs = ConfiguracionRegional::Espanola();
 const ConfiguracionRegional kEn = ConfiguracionRegional::Inglesa();
 
-// Runs one request on a window that already shows "123" and expects it to
-// end in exactly one message, the label untouched.
-std::string UnicoMensaje(VentanaFalsa v, const ConfiguracionRegional& config = kEs) {
-    v.resultado = "123";
-    OperacionCalcular(v, config);
-    EXPECT_EQ(v.escriturasResultado, 0);
-    EXPECT_EQ(v.resultado, "123");
-    EXPECT_EQ(v.mensajes.size(), 1u);
-    return v.mensajes.empty() ? std::string() : v.mensajes.front();
-}
+const Mensaje kFaltanDiesel{"ERROR: faltan datos en la seccion diesel."};
+const Mensaje kFaltanGasolina{"ERROR: faltan datos en la seccion gasolina."};
+const Mensaje kNoSeAmortiza{
+    "El coche diesel no se amortiza nunca: gasta mas por kilometro que el de gasolina."};
 
-// Runs one request and expects it to write the label and show nothing.
-std::string Resultado(VentanaFalsa v, const ConfiguracionRegional& config = kEs) {
-    OperacionCalcular(v, config);
-    EXPECT_TRUE(v.mensajes.empty()) << v.mensajes.front();
-    EXPECT_EQ(v.escriturasResultado, 1);
-    return v.resultado;
+struct Caso {
+    const char* nombre;
+    FilaTextos textos;  // diesel price, consumption, litre price; petrol likewise; km, rate
+    Desenlace esperado;
+    const ConfiguracionRegional* config = &kEs;
+};
+
+void Comprobar(const std::vector<Caso>& casos) {
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        EXPECT_EQ(OperacionCalcular(Textos(c.textos), *c.config), c.esperado);
+    }
 }
 
 TEST(OperacionCalcular, EjemploResuelto) {
-    VentanaFalsa v;
-    v.EjemploResuelto();
-    EXPECT_EQ(Resultado(v), "63829");
-    v.Interes("15000", "5");
-    EXPECT_EQ(Resultado(v), "74694");
-    EXPECT_EQ(Resultado(v, kEn), "74694");
-    v.Interes("15.000", "5");  // a thousands separator under the Spanish convention
-    EXPECT_EQ(Resultado(v), "74694");
+    Comprobar({
+        {"sin interes", {"2600000", "6", "115", "2300000", "8", "145", "", ""}, Resultado{"63829"}},
+        {"con interes",
+         {"2600000", "6", "115", "2300000", "8", "145", "15000", "5"},
+         Resultado{"74694"}},
+        {"con interes, convencion inglesa",
+         {"2600000", "6", "115", "2300000", "8", "145", "15000", "5"},
+         Resultado{"74694"},
+         &kEn},
+        {"kilometros con separador de miles",
+         {"2600000", "6", "115", "2300000", "8", "145", "15.000", "5"},
+         Resultado{"74694"}},
+        {"precios con separadores de miles",
+         {"2.600.000", "6", "115", "2.300.000", "8", "145", "", ""},
+         Resultado{"63829"}},
+    });
 }
 
 TEST(OperacionCalcular, CamposVaciosDeLosCoches) {
-    VentanaFalsa vacia;
-    EXPECT_EQ(UnicoMensaje(vacia), "ERROR: faltan datos en la seccion diesel.");
-
-    for (const char* campo :
-         {"txtPrecioCocheDiesel", "txtConsumoMedioDiesel", "txtPrecioLitroGasoil"}) {
-        VentanaFalsa v;
-        v.EjemploResuelto();
-        v.campos[campo] = "";
-        EXPECT_EQ(UnicoMensaje(v), "ERROR: faltan datos en la seccion diesel.") << campo;
-    }
-    for (const char* campo :
-         {"txtPrecioCocheGasolina", "txtConsumoMedioGasolina", "txtPrecioLitroGasolina"}) {
-        VentanaFalsa v;
-        v.EjemploResuelto();
-        v.campos[campo] = "";
-        EXPECT_EQ(UnicoMensaje(v), "ERROR: faltan datos en la seccion gasolina.") << campo;
-    }
+    Comprobar({
+        {"todo vacio: solo la seccion diesel", {"", "", "", "", "", "", "", ""}, kFaltanDiesel},
+        {"sin precio diesel", {"", "6", "115", "2300000", "8", "145", "", ""}, kFaltanDiesel},
+        {"sin consumo diesel",
+         {"2600000", "", "115", "2300000", "8", "145", "", ""},
+         kFaltanDiesel},
+        {"sin litro de gasoil", {"2600000", "6", "", "2300000", "8", "145", "", ""}, kFaltanDiesel},
+        {"diesel antes que gasolina",
+         {"2600000", "", "115", "", "8", "145", "", ""},
+         kFaltanDiesel},
+        {"sin precio gasolina", {"2600000", "6", "115", "", "8", "145", "", ""}, kFaltanGasolina},
+        {"sin consumo gasolina",
+         {"2600000", "6", "115", "2300000", "", "145", "", ""},
+         kFaltanGasolina},
+        {"sin litro de gasolina",
+         {"2600000", "6", "115", "2300000", "8", "", "15000", "5"},
+         kFaltanGasolina},
+    });
 }
 
 TEST(OperacionCalcular, UnBlancoNoFaltaPeroNoEsNumero) {
-    VentanaFalsa v;
-    v.EjemploResuelto();
-    v.campos["txtPrecioCocheGasolina"] = " ";
-    EXPECT_EQ(UnicoMensaje(v), "ERROR: el dato Precio de la seccion gasolina no es un numero.");
-    // With both interest fields numeric the lenient reading takes it as 0:
-    // the diesel car costs 2600000 more and pays off after 553191 km of
-    // interest-free savings, more with interest.
-    v.Interes("15000", "0");
-    EXPECT_EQ(Resultado(v), "553191");
+    Comprobar({
+        {"formula sin interes",
+         {"2600000", "6", "115", " ", "8", "145", "", ""},
+         Mensaje{"ERROR: el dato Precio de la seccion gasolina no es un numero."}},
+        // With both interest fields numeric the lenient reading takes it as
+        // 0: the diesel car costs 2600000 more and pays off after 553191 km.
+        {"formula con interes",
+         {"2600000", "6", "115", " ", "8", "145", "15000", "0"},
+         Resultado{"553191"}},
+    });
 }
 
 TEST(OperacionCalcular, EleccionDeLaFormula) {
-    VentanaFalsa v;
-    v.EjemploResuelto();
-    v.Interes("15000", "");
-    EXPECT_EQ(Resultado(v), "63829");
-    v.Interes("", "5");
-    EXPECT_EQ(Resultado(v), "63829");
-    v.Interes("15000", "5%");
-    EXPECT_EQ(Resultado(v), "63829");
-    v.Interes("15000", "4,5");
-    const std::string conComa = Resultado(v);
-    v.Interes("15000", "4.5");  // 45 under the Spanish convention
-    EXPECT_NE(Resultado(v), conComa);
-    v.Interes("0", "5");
-    EXPECT_EQ(UnicoMensaje(v), "ERROR: el dato Media de Km/año no puede ser 0.");
+    Comprobar({
+        {"sin interes anual",
+         {"2600000", "6", "115", "2300000", "8", "145", "15000", ""},
+         Resultado{"63829"}},
+        {"sin kilometros",
+         {"2600000", "6", "115", "2300000", "8", "145", "", "5"},
+         Resultado{"63829"}},
+        {"interes no numerico",
+         {"2600000", "6", "115", "2300000", "8", "145", "15000", "5%"},
+         Resultado{"63829"}},
+        {"interes 4,5",
+         {"2600000", "6", "115", "2300000", "8", "145", "15000", "4,5"},
+         Resultado{"73607"}},
+        {"interes 4.5 es 45",
+         {"2600000", "6", "115", "2300000", "8", "145", "15000", "4.5"},
+         Resultado{"161611"}},
+        {"cero kilometros al ano",
+         {"2600000", "6", "115", "2300000", "8", "145", "0", "5"},
+         Mensaje{"ERROR: el dato Media de Km/año no puede ser 0."}},
+    });
 }
 
-TEST(OperacionCalcular, ErroresDeCalculoSeMuestranYElProgramaSigue) {
-    VentanaFalsa v;
-    v.EjemploResuelto();
-    v.campos["txtConsumoMedioDiesel"] = "6,5 l";
-    EXPECT_EQ(UnicoMensaje(v),
-              "ERROR: el dato Consumo medio de la seccion diesel no es un numero.");
-
-    v.EjemploResuelto();
-    v.campos["txtPrecioCocheDiesel"] = "1E400";
-    EXPECT_EQ(UnicoMensaje(v), "ERROR: el dato Precio de la seccion diesel es demasiado grande.");
-
-    v.EjemploResuelto();
-    v.campos["txtPrecioCocheDiesel"] = "1E39";
-    EXPECT_EQ(UnicoMensaje(v),
-              "ERROR: los datos dan un resultado demasiado grande para calcularlo.");
-
-    v.Coches("2600000", "8", "150", "2300000", "8", "150");
-    EXPECT_EQ(UnicoMensaje(v),
-              "ERROR: los dos coches cuestan lo mismo por kilometro; "
-              "no se puede calcular la amortizacion.");
+TEST(OperacionCalcular, ErroresDeLasFormulas) {
+    Comprobar({
+        {"consumo con unidad",
+         {"2600000", "6,5 l", "115", "2300000", "8", "145", "", ""},
+         Mensaje{"ERROR: el dato Consumo medio de la seccion diesel no es un numero."}},
+        {"gana el primero leido",
+         {"x", "6", "115", "y", "8", "145", "", ""},
+         Mensaje{"ERROR: el dato Precio de la seccion diesel no es un numero."}},
+        {"cifra fuera del double",
+         {"1E400", "6", "115", "2300000", "8", "145", "", ""},
+         Mensaje{"ERROR: el dato Precio de la seccion diesel es demasiado grande."}},
+        {"kilometros fuera del double",
+         {"2600000", "6", "115", "2300000", "8", "145", "1E400", "5"},
+         Mensaje{"ERROR: el dato Media de Km/año de la seccion interes acumulado es demasiado "
+                 "grande."}},
+        {"diferencia fuera del float",
+         {"1E39", "6", "115", "2300000", "8", "145", "", ""},
+         Mensaje{"ERROR: los datos dan un resultado demasiado grande para calcularlo."}},
+        {"costes iguales",
+         {"2600000", "8", "150", "2300000", "8", "150", "", ""},
+         Mensaje{"ERROR: los dos coches cuestan lo mismo por kilometro; "
+                 "no se puede calcular la amortizacion."}},
+    });
 }
 
 TEST(OperacionCalcular, DieselQueNuncaSeAmortiza) {
-    VentanaFalsa v;
-    v.Coches("2600000", "10", "145", "2300000", "8", "145");
-    EXPECT_EQ(UnicoMensaje(v), kMensajeNoSeAmortiza);
-    // Whatever the sign of the interest formula's quotient.
-    for (const char* interes : {"5", "-500", "0"}) {
-        v.Interes("15000", interes);
-        EXPECT_EQ(UnicoMensaje(v), kMensajeNoSeAmortiza) << interes;
-    }
-    v.Interes("-15000", "5");
-    EXPECT_EQ(UnicoMensaje(v), kMensajeNoSeAmortiza);
+    // Dearer to buy and to run, whatever the sign of the interest formula's
+    // quotient.
+    Comprobar({
+        {"sin interes", {"2600000", "10", "145", "2300000", "8", "145", "", ""}, kNoSeAmortiza},
+        {"interes 5", {"2600000", "10", "145", "2300000", "8", "145", "15000", "5"}, kNoSeAmortiza},
+        {"interes -500",
+         {"2600000", "10", "145", "2300000", "8", "145", "15000", "-500"},
+         kNoSeAmortiza},
+        {"interes 0", {"2600000", "10", "145", "2300000", "8", "145", "15000", "0"}, kNoSeAmortiza},
+        {"kilometros negativos",
+         {"2600000", "10", "145", "2300000", "8", "145", "-15000", "5"},
+         kNoSeAmortiza},
+    });
 }
 
 TEST(OperacionCalcular, ResultadosRecortadosYExponenciales) {
-    VentanaFalsa v;
-    v.Coches("2000000", "6", "115", "2300000", "8", "145");  // cheaper to buy and to run
-    EXPECT_EQ(Resultado(v), "0");
-    v.Coches("2300000", "6", "115", "2300000", "8", "145");  // same price
-    EXPECT_EQ(Resultado(v), "0");
-    v.Coches("12345679", "0", "0", "0", "100", "1");
-    EXPECT_EQ(Resultado(v), "1,234568E+07");
-    EXPECT_EQ(Resultado(v, kEn), "1.234568E+07");
-    v.Coches("1234567,9", "0", "0", "0", "100", "1");  // fraction cut, not rounded
-    EXPECT_EQ(Resultado(v), "1234567");
-}
-
-TEST(OperacionCalcular, UnRechazoConservaElResultadoAnterior) {
-    VentanaFalsa v;
-    v.EjemploResuelto();
-    OperacionCalcular(v, kEs);
-    ASSERT_EQ(v.resultado, "63829");
-    v.campos["txtPrecioLitroGasolina"] = "";
-    OperacionCalcular(v, kEs);
-    v.campos["txtPrecioLitroGasolina"] = "abc";
-    OperacionCalcular(v, kEs);
-    EXPECT_EQ(v.resultado, "63829");
-    EXPECT_EQ(v.escriturasResultado, 1);
-    EXPECT_EQ(v.mensajes.size(), 2u);
+    Comprobar({
+        {"mas barato de comprar y de usar",
+         {"2000000", "6", "115", "2300000", "8", "145", "", ""},
+         Resultado{"0"}},
+        {"mismo precio", {"2300000", "6", "115", "2300000", "8", "145", "", ""}, Resultado{"0"}},
+        {"diez millones o mas",
+         {"12345679", "0", "0", "0", "100", "1", "", ""},
+         Resultado{"1,234568E+07"}},
+        {"diez millones o mas, convencion inglesa",
+         {"12345679", "0", "0", "0", "100", "1", "", ""},
+         Resultado{"1.234568E+07"},
+         &kEn},
+        {"la fraccion se corta",
+         {"1234567,9", "0", "0", "0", "100", "1", "", ""},
+         Resultado{"1234567"}},
+    });
 }
 
 }  // namespace

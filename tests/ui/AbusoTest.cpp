@@ -17,13 +17,14 @@
 #include <QtTest>
 
 #include "Modales.h"
-#include "VentanaFalsa.h"
+#include "VentanaDePrueba.h"
 #include "calc/Campos.h"
 #include "calc/OperacionCalcular.h"
 #include "ui/Aplicacion.h"
 #include "ui/VentanaVelmora.h"
 
 using velmora::prueba::CerrarCadaModal;
+using velmora::prueba::VentanaDePrueba;
 
 namespace {
 
@@ -150,17 +151,10 @@ class AbusoTest : public QObject {
               pasos);
         Generador g(semilla);
 
-        velmora::ui::VentanaVelmora ventana;
-        ventana.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&ventana));
-        auto* resultado = ventana.findChild<QLabel*>(QStringLiteral("lblResultado"));
-        auto* boton = ventana.findChild<QPushButton*>(QStringLiteral("cmdCalcular"));
-        auto* menuCalcular = ventana.findChild<QAction*>(QStringLiteral("menuCalcular"));
+        const VentanaDePrueba v;
+        QLabel* resultado = v.Resultado();
         QList<QLineEdit*> campos;
-        for (const velmora::Campo& c : velmora::kCampos) {
-            campos << ventana.findChild<QLineEdit*>(
-                QLatin1String(c.nombre.data(), qsizetype(c.nombre.size())));
-        }
+        for (const velmora::Campo& c : velmora::kCampos) campos << v.Campo(c.id);
         const velmora::ConfiguracionRegional config =
             velmora::ui::VentanaVelmora::ConfiguracionDelUsuario();
 
@@ -188,47 +182,48 @@ class AbusoTest : public QObject {
                 QTest::keyClick(campo, Qt::Key_Delete);
             } else {  // calculate, by the button or the menu
                 ++calculos;
-                velmora::VentanaFalsa nucleo;
-                QStringList antes;
-                for (std::size_t i = 0; i < velmora::kCampos.size(); ++i) {
-                    antes << campos[i]->text();
-                    nucleo.campos[std::string(velmora::kCampos[i].nombre)] =
-                        campos[i]->text().toStdString();
+                const QStringList antes = v.TextosDeCampos();
+                velmora::TextosCampos textos;
+                for (const velmora::Campo& c : velmora::kCampos) {
+                    textos[c.id] = v.Campo(c.id)->text().toStdString();
                 }
-                velmora::OperacionCalcular(nucleo, config);
+                const velmora::Desenlace nucleo = velmora::OperacionCalcular(textos, config);
                 const QString etiquetaAntes = resultado->text();
 
                 const QStringList vistos = CerrarCadaModal([&] {
                     if (que <= 7) {
-                        QTest::mouseClick(boton, Qt::LeftButton);
+                        QTest::mouseClick(v.Boton(), Qt::LeftButton);
                     } else {
-                        menuCalcular->trigger();
+                        v.Disparar("menuCalcular");
                     }
                 });
 
                 const QString contexto = QStringLiteral("paso %1, campos [%2]")
                                              .arg(paso)
                                              .arg(antes.join(QStringLiteral("|")).left(300));
-                if (nucleo.mensajes.empty()) {
+                if (const auto* r = std::get_if<velmora::Resultado>(&nucleo)) {
                     ++resultados;
                     QVERIFY2(vistos.isEmpty(), qPrintable(contexto + QStringLiteral(": ") +
                                                           vistos.join(QLatin1Char('/'))));
-                    QCOMPARE(resultado->text(), QString::fromStdString(nucleo.resultado));
+                    QCOMPARE(resultado->text(), QString::fromStdString(r->texto));
                 } else {
                     ++mensajes;
                     QVERIFY2(vistos.size() == 1, qPrintable(contexto));
-                    QCOMPARE(vistos.first(), QString::fromStdString(nucleo.mensajes.front()));
+                    QCOMPARE(vistos.first(),
+                             QString::fromStdString(std::get<velmora::Mensaje>(nucleo).texto));
                     QCOMPARE(resultado->text(), etiquetaAntes);
                 }
-                QStringList despues;
-                for (QLineEdit* c : campos) despues << c->text();
-                QVERIFY2(despues == antes, qPrintable(contexto));
+                QVERIFY2(v.TextosDeCampos() == antes, qPrintable(contexto));
             }
             // Now and then start again from the worked example, so that
             // calculations that succeed stay frequent.
             if (g.Probabilidad(0.05)) {
-                const char* ejemplo[] = {"2600000", "6", "115", "2300000", "8", "145", "", ""};
-                for (int i = 0; i < 8; ++i) campos[i]->setText(QLatin1String(ejemplo[i]));
+                for (const velmora::Campo& c : velmora::kCampos) {
+                    const std::string_view texto =
+                        velmora::prueba::kEjemploResuelto[std::size_t(c.id)];
+                    v.Campo(c.id)->setText(
+                        QString::fromUtf8(texto.data(), qsizetype(texto.size())));
+                }
             }
         }
         qInfo("%d calculos: %d resultados, %d mensajes, en %lld ms", calculos, resultados, mensajes,

@@ -5,10 +5,12 @@
 #include <QtTest>
 
 #include "Modales.h"
+#include "VentanaDePrueba.h"
 #include "ui/Aplicacion.h"
 #include "ui/VentanaVelmora.h"
 
 using velmora::prueba::CerrarModal;
+using velmora::prueba::VentanaDePrueba;
 
 class AplicacionTest : public QObject {
     Q_OBJECT
@@ -31,19 +33,17 @@ class AplicacionTest : public QObject {
     }
 
     void acercaDeDesdeElMenu() {
-        velmora::ui::VentanaVelmora principal;
-        principal.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&principal));
+        const VentanaDePrueba principal;
         QString mostrado;
-        const auto visto = CerrarModal(
-            [&] { principal.findChild<QAction*>(QStringLiteral("menuAcercaDe"))->trigger(); },
-            [&](QWidget* caja) {
-                // The text the box draws: no carriage return left to show as
-                // a stray glyph, four lines, the blanks kept.
-                for (QLabel* l : caja->findChildren<QLabel*>()) {
-                    if (l->text().contains(QStringLiteral("Calculo"))) mostrado = l->text();
-                }
-            });
+        const auto visto = CerrarModal([&] { principal.Disparar("menuAcercaDe"); },
+                                       [&](QWidget* caja) {
+                                           // The text the box draws: no carriage return left to
+                                           // show as a stray glyph, four lines, the blanks kept.
+                                           for (QLabel* l : caja->findChildren<QLabel*>()) {
+                                               if (l->text().contains(QStringLiteral("Calculo")))
+                                                   mostrado = l->text();
+                                           }
+                                       });
         QVERIFY(visto.abierto);
         QCOMPARE(visto.titulo, QStringLiteral("Velmora"));
         QCOMPARE(visto.textosBotones, QStringList{QStringLiteral("OK")});
@@ -52,15 +52,13 @@ class AplicacionTest : public QObject {
         QCOMPARE(mostrado.split(QLatin1Char('\n')).size(), 4);
         QCOMPARE(mostrado, QString(velmora::ui::TextoAcercaDe())
                                .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        QVERIFY(principal.isVisible());
+        QVERIFY(principal.Ventana().isVisible());
     }
 
     void cerrarLaVentanaPrincipalTermina() {
-        velmora::ui::VentanaVelmora principal;
-        principal.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&principal));
+        const VentanaDePrueba principal;
         // The application's own event loop ends when the window is closed.
-        QTimer::singleShot(0, &principal, &QWidget::close);
+        QTimer::singleShot(0, &principal.Ventana(), &QWidget::close);
         QTimer::singleShot(3000, [] { QCoreApplication::exit(99); });
         QCOMPARE(QApplication::exec(), 0);
     }

@@ -1,6 +1,6 @@
-// The window descriptions and what the builder makes of them: tables that
-// hold together, controls placed by their twips, and every caption, field
-// and list row fitting its box with the font in use, also a large one.
+// What the builder makes of the window descriptions: controls placed by
+// their twips in their containers, and every caption, field and list row
+// fitting its box with the font in use, also a large one.
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "Modales.h"
+#include "VentanaDePrueba.h"
 #include "ui/Aplicacion.h"
 #include "ui/ConstructorVentana.h"
 #include "ui/DisenoEjemplos.h"
@@ -21,23 +22,9 @@
 
 using namespace velmora::ui;
 using velmora::prueba::CerrarModal;
+using velmora::prueba::VentanaDePrueba;
 
 namespace {
-
-const DisenoVentana* const kDisenos[] = {&kDisenoVelmora, &kDisenoEjemplos, &kDisenoFormula};
-
-const Control* Buscar(const DisenoVentana& d, const char* nombre) {
-    for (const Control& c : d.controles) {
-        if (std::strcmp(c.nombre, nombre) == 0) return &c;
-    }
-    return nullptr;
-}
-
-// The box of a control in twips; a line is one twip high.
-QRect EnTwips(const Control& c) {
-    if (c.tipo == Tipo::Linea) return QRect(c.izquierda, c.arriba, c.ancho - c.izquierda, 1);
-    return QRect(c.izquierda, c.arriba, c.ancho, c.alto);
-}
 
 // Every control of `ventana` whose content must fit its box, with the
 // reason it does not, if it does not.
@@ -89,15 +76,14 @@ QStringList Recortes(QWidget* ventana) {
 
 // Opens both modal windows from the menu of `principal` and collects the
 // clipped controls of each.
-QStringList RecortesDeLasVentanasFijas(QMainWindow& principal) {
+QStringList RecortesDeLasVentanasFijas(const VentanaDePrueba& principal) {
     QStringList recortes;
     for (const char* accion : {"menuEjemplos", "menuFormula"}) {
-        const auto visto =
-            CerrarModal([&] { principal.findChild<QAction*>(QLatin1String(accion))->trigger(); },
-                        [&](QWidget* ventana) {
-                            ventana->layout();
-                            recortes << Recortes(ventana);
-                        });
+        const auto visto = CerrarModal([&] { principal.Disparar(accion); },
+                                       [&](QWidget* ventana) {
+                                           ventana->layout();
+                                           recortes << Recortes(ventana);
+                                       });
         if (!visto.abierto) recortes << QLatin1String(accion) + QStringLiteral(" did not open");
     }
     return recortes;
@@ -111,45 +97,9 @@ class ConstructorVentanaTest : public QObject {
   private Q_SLOTS:
     void initTestCase() { PrepararAplicacion(); }
 
-    void tablasCoherentes() {
-        for (const DisenoVentana* d : kDisenos) {
-            QSet<QString> nombres;
-            for (const Control& c : d->controles) {
-                QVERIFY2(!nombres.contains(QLatin1String(c.nombre)), c.nombre);
-                nombres.insert(QLatin1String(c.nombre));
-                // A frame comes before its controls, and holds them whole.
-                QRect contenedor(0, 0, d->anchoCliente, d->altoCliente);
-                if (c.contenedor) {
-                    const Control* marco = Buscar(*d, c.contenedor);
-                    QVERIFY2(marco && marco->tipo == Tipo::Marco, c.nombre);
-                    QVERIFY2(marco < &c, c.nombre);
-                    contenedor = QRect(0, 0, marco->ancho, marco->alto);
-                }
-                QVERIFY2(contenedor.contains(EnTwips(c)), c.nombre);
-            }
-        }
-    }
-
-    void ningunSolapeSalvoLaBarraSobrePCD() {
-        for (const DisenoVentana* d : kDisenos) {
-            for (const Control& a : d->controles) {
-                for (const Control& b : d->controles) {
-                    if (&a >= &b || a.contenedor != b.contenedor) continue;
-                    if (a.contenedor && std::strcmp(a.contenedor, b.contenedor) != 0) continue;
-                    const bool permitido =
-                        std::strcmp(a.nombre, "Label2") == 0 && std::strcmp(b.nombre, "Line1") == 0;
-                    QVERIFY2(EnTwips(a).intersects(EnTwips(b)) == permitido,
-                             qPrintable(QStringLiteral("%1 / %2").arg(QLatin1String(a.nombre),
-                                                                      QLatin1String(b.nombre))));
-                }
-            }
-        }
-    }
-
     void ventanaPrincipalEnSuSitio() {
-        VentanaVelmora ventana;
-        ventana.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&ventana));
+        const VentanaDePrueba principal;
+        const VentanaVelmora& ventana = principal.Ventana();
         const double factor = ventana.centralWidget()->width() * 15.0 / kDisenoVelmora.anchoCliente;
         QVERIFY(factor >= 1.0);
         for (const Control& c : kDisenoVelmora.controles) {
@@ -166,11 +116,9 @@ class ConstructorVentanaTest : public QObject {
     }
 
     void todoCabeConLaLetraEnUso() {
-        VentanaVelmora ventana;
-        ventana.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&ventana));
-        QCOMPARE(Recortes(&ventana), QStringList());
-        QCOMPARE(RecortesDeLasVentanasFijas(ventana), QStringList());
+        const VentanaDePrueba principal;
+        QCOMPARE(Recortes(&principal.Ventana()), QStringList());
+        QCOMPARE(RecortesDeLasVentanasFijas(principal), QStringList());
     }
 
     void todoCabeConUnaLetraGrande() {
@@ -179,11 +127,9 @@ class ConstructorVentanaTest : public QObject {
         grande.setPointSizeF(antes.pointSizeF() * 1.8);
         QApplication::setFont(grande);
         {
-            VentanaVelmora ventana;
-            ventana.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&ventana));
-            QCOMPARE(Recortes(&ventana), QStringList());
-            QCOMPARE(RecortesDeLasVentanasFijas(ventana), QStringList());
+            const VentanaDePrueba principal;
+            QCOMPARE(Recortes(&principal.Ventana()), QStringList());
+            QCOMPARE(RecortesDeLasVentanasFijas(principal), QStringList());
         }
         QApplication::setFont(antes);
     }

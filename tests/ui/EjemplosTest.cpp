@@ -6,11 +6,13 @@
 #include <QtTest>
 
 #include "Modales.h"
+#include "VentanaDePrueba.h"
 #include "ui/Aplicacion.h"
 #include "ui/Ejemplos.h"
 #include "ui/VentanaVelmora.h"
 
 using velmora::prueba::CerrarModal;
+using velmora::prueba::VentanaDePrueba;
 
 namespace {
 
@@ -61,10 +63,7 @@ class EjemplosTest : public QObject {
     void initTestCase() { velmora::ui::PrepararAplicacion(); }
 
     void ordenadosYReconstruidosEnCadaApertura() {
-        velmora::ui::VentanaVelmora principal;
-        principal.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&principal));
-        QAction* menu = principal.findChild<QAction*>(QStringLiteral("menuEjemplos"));
+        const VentanaDePrueba principal;
 
         const QStringList esperadas = {
             QStringLiteral("Citroen Xantia 2.0HDi/1.816V = 80.000 Km"),
@@ -86,8 +85,8 @@ class EjemplosTest : public QObject {
         };
         for (int vez = 1; vez <= 3; ++vez) {
             VistaEjemplos v;
-            const auto visto =
-                CerrarModal([&] { menu->trigger(); }, [&](QWidget* ventana) { v = Ver(ventana); });
+            const auto visto = CerrarModal([&] { principal.Disparar("menuEjemplos"); },
+                                           [&](QWidget* ventana) { v = Ver(ventana); });
             QVERIFY(visto.abierto);
             QCOMPARE(visto.nombre, QStringLiteral("Ejemplos"));
             QCOMPARE(visto.titulo, QStringLiteral("Ejemplos :"));

@@ -5,11 +5,13 @@
 #include <QtTest>
 
 #include "Modales.h"
+#include "VentanaDePrueba.h"
 #include "ui/Aplicacion.h"
 #include "ui/Formula.h"
 #include "ui/VentanaVelmora.h"
 
 using velmora::prueba::CerrarModal;
+using velmora::prueba::VentanaDePrueba;
 
 class FormulaTest : public QObject {
     Q_OBJECT
@@ -39,12 +41,9 @@ class FormulaTest : public QObject {
   private Q_SLOTS:
     void initTestCase() {
         velmora::ui::PrepararAplicacion();
-        velmora::ui::VentanaVelmora principal;
-        principal.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&principal));
-        const auto visto = CerrarModal(
-            [&] { principal.findChild<QAction*>(QStringLiteral("menuFormula"))->trigger(); },
-            [&](QWidget* ventana) { Ver(ventana); });
+        const VentanaDePrueba principal;
+        const auto visto = CerrarModal([&] { principal.Disparar("menuFormula"); },
+                                       [&](QWidget* ventana) { Ver(ventana); });
         QVERIFY(visto.abierto);
         QCOMPARE(visto.titulo, QStringLiteral("Formula"));
         QCOMPARE(visto.nombre, QStringLiteral("Formula"));

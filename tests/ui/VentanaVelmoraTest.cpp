@@ -14,97 +14,50 @@
 #include <QtTest>
 
 #include "Modales.h"
+#include "VentanaDePrueba.h"
 #include "ui/Aplicacion.h"
 #include "ui/VentanaVelmora.h"
 
+using velmora::IdCampo;
 using velmora::prueba::CerrarModal;
+using velmora::prueba::FilaTextos;
+using velmora::prueba::Hijo;
 using velmora::prueba::NingunModal;
-using velmora::ui::VentanaVelmora;
+using velmora::prueba::VentanaDePrueba;
+
+Q_DECLARE_METATYPE(FilaTextos)
 
 class VentanaVelmoraTest : public QObject {
     Q_OBJECT
 
   private:
-    std::unique_ptr<VentanaVelmora> ventana;
+    std::unique_ptr<VentanaDePrueba> v;
 
-    QLineEdit* Campo(const char* nombre) {
-        auto* campo = ventana->findChild<QLineEdit*>(QLatin1String(nombre));
-        if (!campo) qFatal("no field %s", nombre);
-        return campo;
-    }
-    QLabel* Resultado() { return ventana->findChild<QLabel*>(QStringLiteral("lblResultado")); }
-    QPushButton* Boton() { return ventana->findChild<QPushButton*>(QStringLiteral("cmdCalcular")); }
-    QAction* Accion(const char* nombre) {
-        auto* accion = ventana->findChild<QAction*>(QLatin1String(nombre));
-        if (!accion) qFatal("no menu entry %s", nombre);
-        return accion;
-    }
-
-    // Types a figure as the user would, the number written by the user's
-    // own regional settings ("2.600.000" in Spanish, "2,600,000" in English).
-    void Escribir(const char* campo, const QString& texto) {
-        QLineEdit* c = Campo(campo);
-        c->selectAll();
-        QTest::keyClick(c, Qt::Key_Delete);
-        QTest::keyClicks(c, texto);
-    }
-    void EjemploResuelto() {
-        const QLocale local = QLocale::system();
-        Escribir("txtPrecioCocheDiesel", local.toString(2600000));
-        Escribir("txtConsumoMedioDiesel", QStringLiteral("6"));
-        Escribir("txtPrecioLitroGasoil", QStringLiteral("115"));
-        Escribir("txtPrecioCocheGasolina", local.toString(2300000));
-        Escribir("txtConsumoMedioGasolina", QStringLiteral("8"));
-        Escribir("txtPrecioLitroGasolina", QStringLiteral("145"));
-    }
-    QStringList TextosDeCampos() {
-        QStringList textos;
-        for (QLineEdit* c : ventana->findChildren<QLineEdit*>()) textos << c->text();
-        return textos;
-    }
-    // Expects a click on "Calcular" to show exactly `mensaje` in the
-    // program's message box and to leave the label and fields as they were.
-    void EsperarMensaje(const QString& mensaje) {
-        const QString antes = Resultado()->text();
-        const QStringList campos = TextosDeCampos();
-        const auto visto = CerrarModal([&] { QTest::mouseClick(Boton(), Qt::LeftButton); });
-        QVERIFY(visto.abierto);
-        QCOMPARE(visto.clase, QStringLiteral("QMessageBox"));
-        QCOMPARE(visto.titulo, QStringLiteral("Velmora"));
-        QCOMPARE(visto.texto, mensaje);
-        QCOMPARE(visto.textosBotones, QStringList{QStringLiteral("OK")});
-        QCOMPARE(visto.icono, QMessageBox::NoIcon);
-        QVERIFY(!visto.iconoVisible);
-        QCOMPARE(Resultado()->text(), antes);
-        QCOMPARE(TextosDeCampos(), campos);
-    }
+    QLabel* Resultado() { return v->Resultado(); }
+    QPushButton* Boton() { return v->Boton(); }
 
   private Q_SLOTS:
     void initTestCase() { velmora::ui::PrepararAplicacion(); }
 
-    void init() {
-        ventana = std::make_unique<VentanaVelmora>();
-        ventana->show();
-        QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
-    }
-    void cleanup() { ventana.reset(); }
+    void init() { v = std::make_unique<VentanaDePrueba>(); }
+    void cleanup() { v.reset(); }
 
     void tituloYEstadoInicial() {
-        QCOMPARE(ventana->windowTitle(), QStringLiteral("Amortización Diesel v1.0"));
-        QCOMPARE(ventana->objectName(), QStringLiteral("Velmora"));
-        QCOMPARE(QApplication::focusWidget(), Campo("txtPrecioCocheDiesel"));
+        QCOMPARE(v->Ventana().windowTitle(), QStringLiteral("Amortización Diesel v1.0"));
+        QCOMPARE(v->Ventana().objectName(), QStringLiteral("Velmora"));
+        QCOMPARE(QApplication::focusWidget(), v->Campo(IdCampo::txtPrecioCocheDiesel));
         QVERIFY(Resultado()->text().isEmpty());
-        for (QLineEdit* c : ventana->findChildren<QLineEdit*>()) QVERIFY(c->text().isEmpty());
-        QCOMPARE(ventana->findChildren<QLineEdit*>().size(), 8);
-        QVERIFY(!ventana->windowIcon().isNull());
+        QCOMPARE(v->TextosDeCampos(), QStringList(qsizetype(velmora::kNumeroCampos), QString()));
+        QCOMPARE(v->Ventana().findChildren<QLineEdit*>().size(), qsizetype(velmora::kNumeroCampos));
+        QVERIFY(!v->Ventana().windowIcon().isNull());
     }
 
     void ventanaFijaSinMaximizar() {
-        const Qt::WindowFlags banderas = ventana->windowFlags();
+        const Qt::WindowFlags banderas = v->Ventana().windowFlags();
         QVERIFY(!(banderas & Qt::WindowMaximizeButtonHint));
         QVERIFY(banderas & Qt::WindowMinimizeButtonHint);
         QVERIFY(banderas & Qt::WindowCloseButtonHint);
-        QCOMPARE(ventana->minimumSize(), ventana->maximumSize());
+        QCOMPARE(v->Ventana().minimumSize(), v->Ventana().maximumSize());
     }
 
     void controlesConSusNombresYTitulos() {
@@ -114,9 +67,7 @@ class VentanaVelmoraTest : public QObject {
             {"frmInteres", "Aplicar interes acumulado"},
         };
         for (const auto& [nombre, titulo] : titulos) {
-            auto* marco = ventana->findChild<QGroupBox*>(QLatin1String(nombre));
-            QVERIFY2(marco, nombre);
-            QCOMPARE(marco->title(), QString::fromUtf8(titulo));
+            QCOMPARE(Hijo<QGroupBox>(&v->Ventana(), nombre)->title(), QString::fromUtf8(titulo));
         }
         const std::pair<const char*, const char*> etiquetas[] = {
             {"lblConsumoMedio", "Consumo medio"},
@@ -127,12 +78,11 @@ class VentanaVelmoraTest : public QObject {
             {"lblKM", "Km"},
         };
         for (const auto& [nombre, titulo] : etiquetas) {
-            auto* etiqueta = ventana->findChild<QLabel*>(QLatin1String(nombre));
-            QVERIFY2(etiqueta, nombre);
-            QCOMPARE(etiqueta->text(), QString::fromUtf8(titulo));
+            QCOMPARE(Hijo<QLabel>(&v->Ventana(), nombre)->text(), QString::fromUtf8(titulo));
         }
-        QCOMPARE(Campo("txtKmAno")->parentWidget()->objectName(), QStringLiteral("frmInteres"));
-        QCOMPARE(Campo("txtPrecioLitroGasolina")->parentWidget()->objectName(),
+        QCOMPARE(v->Campo(IdCampo::txtKmAno)->parentWidget()->objectName(),
+                 QStringLiteral("frmInteres"));
+        QCOMPARE(v->Campo(IdCampo::txtPrecioLitroGasolina)->parentWidget()->objectName(),
                  QStringLiteral("Frame1"));
         QCOMPARE(Boton()->text(), QStringLiteral("Calcular"));
         QVERIFY(!Boton()->isDefault() && !Boton()->autoDefault());
@@ -141,14 +91,14 @@ class VentanaVelmoraTest : public QObject {
     }
 
     void menus() {
-        QMenuBar* barra = ventana->menuBar();
+        QMenuBar* barra = v->Ventana().menuBar();
         QStringList menus;
         for (QAction* a : barra->actions()) menus << a->text();
         QCOMPARE(menus, (QStringList{QStringLiteral("&Amortizacion"), QStringLiteral("&Ayuda")}));
 
         auto entradas = [&](const char* menu) {
             QStringList lista;
-            for (QAction* a : ventana->findChild<QMenu*>(QLatin1String(menu))->actions()) {
+            for (QAction* a : Hijo<QMenu>(&v->Ventana(), menu)->actions()) {
                 lista << (a->isSeparator() ? QStringLiteral("-") + a->objectName()
                                            : a->objectName() + QLatin1Char(' ') + a->text());
                 if (!a->shortcut().isEmpty()) lista << QStringLiteral("atajo!");
@@ -176,7 +126,7 @@ class VentanaVelmoraTest : public QObject {
                                "txtKmAno",
                                "txtInteres",
                                "txtPrecioCocheDiesel"};
-        Campo("txtPrecioCocheDiesel")->setFocus();
+        v->Campo(IdCampo::txtPrecioCocheDiesel)->setFocus();
         for (std::size_t i = 1; i < std::size(orden); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(orden[i]));
@@ -184,14 +134,14 @@ class VentanaVelmoraTest : public QObject {
     }
 
     void ejemploResueltoPorBotonYPorMenu() {
-        EjemploResuelto();
+        v->EjemploResuelto();
         QTest::mouseClick(Boton(), Qt::LeftButton);
         QCOMPARE(Resultado()->text(), QStringLiteral("63829"));
 
-        Escribir("txtKmAno", QLocale::system().toString(15000));
-        Escribir("txtInteres", QStringLiteral("5"));
+        v->Escribir(IdCampo::txtKmAno, QLocale::system().toString(15000));
+        v->Escribir(IdCampo::txtInteres, QStringLiteral("5"));
         Resultado()->clear();
-        QVERIFY(NingunModal([&] { Accion("menuCalcular")->trigger(); }).abierto == false);
+        QVERIFY(!NingunModal([&] { v->Disparar("menuCalcular"); }).abierto);
         QCOMPARE(Resultado()->text(), QStringLiteral("74694"));
 
         // The button from the keyboard: Space while it has the focus.
@@ -202,87 +152,81 @@ class VentanaVelmoraTest : public QObject {
     }
 
     void introEnUnCampoNoCalcula() {
-        EjemploResuelto();
+        v->EjemploResuelto();
+        QLineEdit* campo = v->Campo(IdCampo::txtPrecioLitroGasolina);
         const auto visto = NingunModal([&] {
-            QTest::keyClick(Campo("txtPrecioLitroGasolina"), Qt::Key_Return);
-            QTest::keyClick(Campo("txtPrecioLitroGasolina"), Qt::Key_Enter);
+            QTest::keyClick(campo, Qt::Key_Return);
+            QTest::keyClick(campo, Qt::Key_Enter);
         });
         QVERIFY(!visto.abierto);
         QVERIFY(Resultado()->text().isEmpty());
     }
 
+    // Each row types every field, presses "Calcular" after an earlier
+    // result, and expects exactly its message in the program's box with the
+    // result and every field left as they were.
+    void mensajes_data() {
+        QTest::addColumn<FilaTextos>("textos");
+        QTest::addColumn<QString>("mensaje");
+        const auto fila = [](const char* nombre, FilaTextos textos, const char* mensaje) {
+            QTest::newRow(nombre) << textos << QString::fromUtf8(mensaje);
+        };
+        fila("todo vacio", {"", "", "", "", "", "", "", ""},
+             "ERROR: faltan datos en la seccion diesel.");
+        fila("sin precio gasolina", {"2600000", "6", "115", "", "8", "145", "", ""},
+             "ERROR: faltan datos en la seccion gasolina.");
+        fila("precio con unidad", {"2600000", "6", "115", "2300000 pts", "8", "145", "", ""},
+             "ERROR: el dato Precio de la seccion gasolina no es un numero.");
+        fila("precio fuera del double", {"2600000", "6", "115", "1E400", "8", "145", "", ""},
+             "ERROR: el dato Precio de la seccion gasolina es demasiado grande.");
+        fila("costes iguales", {"2600000", "8", "150", "2300000", "8", "150", "", ""},
+             "ERROR: los dos coches cuestan lo mismo por kilometro; "
+             "no se puede calcular la amortizacion.");
+        fila("diesel mas caro de usar", {"2600000", "10", "150", "2300000", "8", "150", "", ""},
+             "El coche diesel no se amortiza nunca: gasta mas por kilometro que el de gasolina.");
+        fila("cero kilometros al ano", {"2600000", "6", "150", "2300000", "8", "150", "0", "5"},
+             "ERROR: el dato Media de Km/año no puede ser 0.");
+    }
     void mensajes() {
-        EsperarMensaje(QStringLiteral("ERROR: faltan datos en la seccion diesel."));
-        EjemploResuelto();
+        QFETCH(FilaTextos, textos);
+        QFETCH(QString, mensaje);
+        v->EjemploResuelto();
         QTest::mouseClick(Boton(), Qt::LeftButton);
         QCOMPARE(Resultado()->text(), QStringLiteral("63829"));
 
-        Escribir("txtPrecioCocheGasolina", QString());
-        EsperarMensaje(QStringLiteral("ERROR: faltan datos en la seccion gasolina."));
-        Escribir("txtPrecioCocheGasolina", QStringLiteral("2300000 pts"));
-        EsperarMensaje(
-            QStringLiteral("ERROR: el dato Precio de la seccion gasolina no es un numero."));
-        Escribir("txtPrecioCocheGasolina", QStringLiteral("1E400"));
-        EsperarMensaje(
-            QStringLiteral("ERROR: el dato Precio de la seccion gasolina es demasiado grande."));
-        Escribir("txtPrecioCocheGasolina", QStringLiteral("2300000"));
-        Escribir("txtConsumoMedioDiesel", QStringLiteral("8"));
-        Escribir("txtPrecioLitroGasoil", QStringLiteral("150"));
-        Escribir("txtPrecioLitroGasolina", QStringLiteral("150"));
-        EsperarMensaje(
-            QStringLiteral("ERROR: los dos coches cuestan lo mismo por kilometro; "
-                           "no se puede calcular la amortizacion."));
-        Escribir("txtConsumoMedioDiesel", QStringLiteral("10"));
-        EsperarMensaje(QStringLiteral(
-            "El coche diesel no se amortiza nunca: gasta mas por kilometro que el de gasolina."));
-        Escribir("txtConsumoMedioDiesel", QStringLiteral("6"));
-        Escribir("txtKmAno", QStringLiteral("0"));
-        Escribir("txtInteres", QStringLiteral("5"));
-        EsperarMensaje(QStringLiteral("ERROR: el dato Media de Km/año no puede ser 0."));
-
-        // After all that the program still calculates.
-        Escribir("txtKmAno", QString());
-        QTest::mouseClick(Boton(), Qt::LeftButton);
-        QCOMPARE(Resultado()->text(), QStringLiteral("100000"));  // 300000 / (12 - 9)
-    }
-
-    void mensajeDesdeElMenu() {
-        const auto visto = CerrarModal([&] { Accion("menuCalcular")->trigger(); });
+        v->Escribir(textos);
+        const QStringList campos = v->TextosDeCampos();
+        const auto visto = CerrarModal([&] { QTest::mouseClick(Boton(), Qt::LeftButton); });
         QVERIFY(visto.abierto);
-        QCOMPARE(visto.texto, QStringLiteral("ERROR: faltan datos en la seccion diesel."));
+        QCOMPARE(visto.clase, QStringLiteral("QMessageBox"));
+        QCOMPARE(visto.titulo, QStringLiteral("Velmora"));
+        QCOMPARE(visto.texto, mensaje);
+        QCOMPARE(visto.textosBotones, QStringList{QStringLiteral("OK")});
+        QCOMPARE(visto.icono, QMessageBox::NoIcon);
+        QVERIFY(!visto.iconoVisible);
+        QCOMPARE(Resultado()->text(), QStringLiteral("63829"));
+        QCOMPARE(v->TextosDeCampos(), campos);
+
+        // The menu entry shows the same message.
+        const auto desdeElMenu = CerrarModal([&] { v->Disparar("menuCalcular"); });
+        QCOMPARE(desdeElMenu.texto, mensaje);
     }
 
     void resultadoExponencialCabe() {
-        const QLocale local = QLocale::system();
-        Escribir("txtPrecioCocheDiesel", QStringLiteral("12345679"));
-        Escribir("txtConsumoMedioDiesel", QStringLiteral("0"));
-        Escribir("txtPrecioLitroGasoil", QStringLiteral("0"));
-        Escribir("txtPrecioCocheGasolina", QStringLiteral("0"));
-        Escribir("txtConsumoMedioGasolina", QStringLiteral("100"));
-        Escribir("txtPrecioLitroGasolina", QStringLiteral("1"));
+        v->Escribir({"12345679", "0", "0", "0", "100", "1", "", ""});
         QTest::mouseClick(Boton(), Qt::LeftButton);
-        QCOMPARE(Resultado()->text(),
-                 QStringLiteral("1") + local.decimalPoint() + QStringLiteral("234568E+07"));
+        QCOMPARE(Resultado()->text(), QStringLiteral("1") + QLocale::system().decimalPoint() +
+                                          QStringLiteral("234568E+07"));
         QVERIFY2(Resultado()->sizeHint().width() <= Resultado()->width(), "result clipped");
     }
 
     void accesibilidad() {
-        const std::pair<const char*, const char*> nombres[] = {
-            {"txtPrecioCocheDiesel", "Precio coche diesel"},
-            {"txtConsumoMedioDiesel", "Consumo medio diesel"},
-            {"txtPrecioLitroGasoil", "Precio litro gasoil"},
-            {"txtPrecioCocheGasolina", "Precio coche gasolina"},
-            {"txtConsumoMedioGasolina", "Consumo medio gasolina"},
-            {"txtPrecioLitroGasolina", "Precio litro gasolina"},
-            {"txtKmAno", "Media de Km/año"},
-            {"txtInteres", "Interes anual"},
-        };
-        for (const auto& [campo, nombre] : nombres) {
-            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(Campo(campo));
+        for (const velmora::Campo& campo : velmora::kCampos) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(v->Campo(campo.id));
             QVERIFY(a);
-            QCOMPARE(a->text(QAccessible::Name), QString::fromUtf8(nombre));
+            QCOMPARE(a->text(QAccessible::Name), QString::fromUtf8(campo.nombreAccesible));
         }
-        EjemploResuelto();
+        v->EjemploResuelto();
         QTest::mouseClick(Boton(), Qt::LeftButton);
         QAccessibleInterface* r = QAccessible::queryAccessibleInterface(Resultado());
         QCOMPARE(r->text(QAccessible::Name), QStringLiteral("Resultado"));
@@ -290,13 +234,13 @@ class VentanaVelmoraTest : public QObject {
     }
 
     void salirTerminaEnSeguida() {
-        EjemploResuelto();
+        v->EjemploResuelto();
         QTest::mouseClick(Boton(), Qt::LeftButton);
         QEventLoop bucle;
-        QTimer::singleShot(0, [&] { Accion("menuSalir")->trigger(); });
+        QTimer::singleShot(0, [&] { v->Disparar("menuSalir"); });
         QTimer::singleShot(3000, [&] { bucle.exit(99); });
         QCOMPARE(bucle.exec(), 0);
-        QVERIFY(!ventana->isVisible());
+        QVERIFY(!v->Ventana().isVisible());
     }
 };
 

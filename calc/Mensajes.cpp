@@ -1,0 +1,52 @@
+#include "Mensajes.h"
+
+#include <string_view>
+
+namespace velmora {
+namespace {
+
+// A caption as a sentence quotes it: without the blanks it may end in
+// ("Media de Km/año " is quoted as "Media de Km/año").
+std::string_view SinBlancosFinales(std::string_view texto) {
+    const std::size_t fin = texto.find_last_not_of(' ');
+    return fin == std::string_view::npos ? std::string_view() : texto.substr(0, fin + 1);
+}
+
+// "el dato Consumo medio de la seccion diesel"
+std::string DescribirCampo(const Campo& campo) {
+    std::string texto = "el dato ";
+    texto += SinBlancosFinales(campo.etiqueta);
+    texto += " de la seccion ";
+    texto += DatosDe(campo.seccion).nombre;
+    return texto;
+}
+
+}  // namespace
+
+std::string MensajeFaltanDatos(Seccion seccion) {
+    return "ERROR: faltan datos en la seccion " + std::string(DatosDe(seccion).nombre) + ".";
+}
+
+std::string MensajeDeError(const ErrorCalculo& error) {
+    const Campo* campo = error.Campo() ? &DatosDe(*error.Campo()) : nullptr;
+    switch (error.Tipo()) {
+        case TipoError::Conversion:
+            if (campo) return "ERROR: " + DescribirCampo(*campo) + " no es un numero.";
+            return "ERROR: uno de los datos no es un numero.";
+        case TipoError::Desbordamiento:
+            if (campo) return "ERROR: " + DescribirCampo(*campo) + " es demasiado grande.";
+            return "ERROR: los datos dan un resultado demasiado grande para calcularlo.";
+        case TipoError::DivisionPorCero:
+            // Only the distance a year divides on its own; any other
+            // division by zero is the difference of the costs per kilometre.
+            if (campo) {
+                return "ERROR: el dato " + std::string(SinBlancosFinales(campo->etiqueta)) +
+                       " no puede ser 0.";
+            }
+            return "ERROR: los dos coches cuestan lo mismo por kilometro; "
+                   "no se puede calcular la amortizacion.";
+    }
+    return "ERROR: no se puede calcular la amortizacion.";
+}
+
+}  // namespace velmora

@@ -1,0 +1,24 @@
+// Every message a calculation can end in, in the program's style: "ERROR: "
+// and no accents, a field named by the caption the user reads beside it and
+// by its section. Both front ends show these texts as they are.
+#pragma once
+
+#include <string>
+
+#include "Campos.h"
+#include "ErrorCalculo.h"
+
+namespace velmora {
+
+inline constexpr const char* kMensajeNoSeAmortiza =
+    "El coche diesel no se amortiza nunca: gasta mas por kilometro que el de gasolina.";
+
+// "ERROR: faltan datos en la seccion diesel."
+std::string MensajeFaltanDatos(Seccion seccion);
+
+// What an error of the formulas means, naming the field's caption and
+// section where the error comes from one field:
+// "ERROR: el dato Consumo medio de la seccion diesel no es un numero."
+std::string MensajeDeError(const ErrorCalculo& error);
+
+}  // namespace velmora
