@@ -58,9 +58,9 @@ struct DisenoVentana {
 
 inline constexpr int kTwipsPorPixel = 15;
 
-// Two names alike; a null name matches only a null one.
+// Two names alike; a missing name (nullptr) matches only a missing one.
 constexpr bool MismoNombre(const char* a, const char* b) {
-    if (a == nullptr || b == nullptr) return a == b;
+    if (!a || !b) return !a && !b;
     return std::string_view(a) == b;
 }
 
@@ -70,27 +70,29 @@ constexpr void Exigir(bool condicion, const char* motivo) {
     if (!condicion) throw motivo;
 }
 
-// The row named `nombre`, or nullptr.
-constexpr const Control* BuscarControl(std::span<const Control> controles, const char* nombre) {
-    for (const Control& c : controles) {
-        if (MismoNombre(c.nombre, nombre)) return &c;
+// The index of the row named `nombre`, or controles.size() when there is
+// none. (An index rather than a pointer: GCC's sanitizers keep a pointer
+// comparison from being a constant expression.)
+constexpr std::size_t IndiceControl(std::span<const Control> controles, const char* nombre) {
+    for (std::size_t i = 0; i < controles.size(); ++i) {
+        if (MismoNombre(controles[i].nombre, nombre)) return i;
     }
-    return nullptr;
+    return controles.size();
 }
 
 // The rules every table keeps; see the top of this file.
 constexpr bool DisenoCoherente(const DisenoVentana& d) {
     for (std::size_t i = 0; i < d.controles.size(); ++i) {
         const Control& c = d.controles[i];
-        Exigir(BuscarControl(d.controles.first(i), c.nombre) == nullptr,
-               "two rows of a table share a name");
+        const auto anteriores = d.controles.first(i);
+        Exigir(IndiceControl(anteriores, c.nombre) == i, "two rows of a table share a name");
         int ancho = d.anchoCliente, alto = d.altoCliente;
         if (c.contenedor != nullptr) {
-            const Control* marco = BuscarControl(d.controles.first(i), c.contenedor);
-            Exigir(marco != nullptr, "a row's container is no earlier row of its table");
-            Exigir(marco->tipo == Tipo::Marco, "a row's container is not a frame");
-            ancho = marco->ancho;
-            alto = marco->alto;
+            const std::size_t marco = IndiceControl(anteriores, c.contenedor);
+            Exigir(marco < i, "a row's container is no earlier row of its table");
+            Exigir(anteriores[marco].tipo == Tipo::Marco, "a row's container is not a frame");
+            ancho = anteriores[marco].ancho;
+            alto = anteriores[marco].alto;
         }
         const bool linea = c.tipo == Tipo::Linea;
         const int derecha = linea ? c.ancho : c.izquierda + c.ancho;

@@ -17,7 +17,7 @@ const DisenoVentana* const kDisenos[] = {&kDisenoVelmora, &kDisenoEjemplos, &kDi
 
 // The index of the row named `nombre` in the main window's table.
 std::size_t Fila(const char* nombre) {
-    return std::size_t(BuscarControl(kControlesVelmora, nombre) - kControlesVelmora.data());
+    return IndiceControl(kControlesVelmora, nombre);
 }
 
 TEST(Diseno, LasComprobacionesDeCompilacionDetectanTablasRotas) {
