@@ -18,6 +18,12 @@ struct ConfiguracionRegional {
     static ConfiguracionRegional Espanola() { return {",", "."}; }
     // English convention: "1,234.5" is the same number.
     static ConfiguracionRegional Inglesa() { return {".", ","}; }
+    // French convention, as Qt gives it: "1 234,5" grouped by the narrow
+    // no-break space U+202F.
+    static ConfiguracionRegional Francesa() { return {",", "\u202f"}; }
+    // Swiss German convention: "1’234.5", grouped by the typographic
+    // apostrophe U+2019.
+    static ConfiguracionRegional Suiza() { return {".", "\u2019"}; }
 };
 
 }  // namespace velmora

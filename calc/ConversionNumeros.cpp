@@ -17,6 +17,37 @@ bool EmpiezaCon(std::string_view texto, std::size_t pos, std::string_view prefij
     return !prefijo.empty() && texto.substr(pos).starts_with(prefijo);
 }
 
+// The blanks that group digits in some conventions: the space, the no-break
+// space, the figure space and the narrow no-break space.
+constexpr std::string_view kEspaciosDeGrupo[] = {" ", "\u00a0", "\u2007", "\u202f"};
+constexpr std::string_view kApostrofoTipografico = "\u2019";
+
+bool EsEspacioDeGrupo(std::string_view separador) {
+    for (std::string_view espacio : kEspaciosDeGrupo) {
+        if (separador == espacio) return true;
+    }
+    return false;
+}
+
+// The length of the group separator that stands at `pos`, or 0. Besides the
+// user's own separator, where it is a blank any of the blanks counts (the
+// narrow no-break space that French settings give is on no keyboard, and a
+// user types a space), and where it is the typographic apostrophe the
+// ASCII apostrophe counts too (Swiss settings: "2'600'000").
+std::size_t LargoSeparadorGrupos(std::string_view t, std::size_t pos,
+                                 const ConfiguracionRegional& config) {
+    const std::string_view propio = config.separadorGrupos;
+    if (EmpiezaCon(t, pos, propio)) return propio.size();
+    if (EsEspacioDeGrupo(propio)) {
+        for (std::string_view espacio : kEspaciosDeGrupo) {
+            if (EmpiezaCon(t, pos, espacio)) return espacio.size();
+        }
+    } else if (propio == kApostrofoTipografico && EmpiezaCon(t, pos, "'")) {
+        return 1;
+    }
+    return 0;
+}
+
 // A number as read from a text, before it is turned into a double: the
 // digits only, separators already dropped. "-1.234,5E3" under the Spanish
 // convention gives negativo, entera "1234", fraccion "5", exponente "3".
@@ -45,8 +76,8 @@ std::optional<NumeroLeido> LeerNumero(std::string_view t, std::size_t pos,
             n.entera += t[i++];
         } else if (EmpiezaCon(t, i, config.separadorDecimal)) {
             break;
-        } else if (EmpiezaCon(t, i, config.separadorGrupos)) {
-            i += config.separadorGrupos.size();
+        } else if (const std::size_t largo = LargoSeparadorGrupos(t, i, config)) {
+            i += largo;
         } else {
             break;
         }

@@ -18,16 +18,20 @@ namespace velmora {
 // its place unchecked), at most one decimal separator with a digit on at
 // least one side, and an optional exponent (E or e, optional sign, digits).
 // Under the Spanish convention "6,5" is 6.5, "6.5" is 65, "15.000" is 15000,
-// ",5" is 0.5 and "5," is 5. Gives the nearest double; a value too small for
-// a double reads as 0.
+// ",5" is 0.5 and "5," is 5. Where the group separator is a blank (French
+// settings give the narrow no-break space U+202F), the space, the no-break
+// space, the figure space and the narrow no-break space all count as it, so
+// "2 600 000" reads as typed; where it is the typographic apostrophe U+2019
+// (Swiss settings), so does the ASCII apostrophe: "2'600'000". Gives the
+// nearest double; a value too small for a double reads as 0.
 // Throws ErrorCalculo: Conversion when the text is not such a number,
 // Desbordamiento when its value lies beyond the double range.
 double NumeroEstricto(std::string_view texto, const ConfiguracionRegional& config);
 
 // The lenient reading: every blank, tab and line feed is removed first, then
-// the longest leading number is read with the same regional separators as
-// NumeroEstricto (the exponent letter may also be D or d) and the rest is
-// ignored. A text that does not begin with a number gives 0. Under the
+// the longest leading number is read with the same regional separators (and
+// the same stand-ins for the group separator) as NumeroEstricto (the exponent letter may also be D
+// or d) and the rest is ignored. A text that does not begin with a number gives 0. Under the
 // Spanish convention "1 500" is 1500, "12abc" is 12 and "abc" is 0. For
 // every text that EsNumerico accepts it gives what NumeroEstricto gives.
 // Throws ErrorCalculo (Desbordamiento) when the value lies beyond the double

@@ -48,8 +48,9 @@ void ComprobarConversiones(const std::string& texto, const ConfiguracionRegional
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t largo) {
     if (largo == 0) return 0;
     static const ConfiguracionRegional kConfiguraciones[] = {
-        ConfiguracionRegional::Espanola(), ConfiguracionRegional::Inglesa(), {",", "\u202f"}};
-    const ConfiguracionRegional& config = kConfiguraciones[datos[0] % 3];
+        ConfiguracionRegional::Espanola(), ConfiguracionRegional::Inglesa(),
+        ConfiguracionRegional::Francesa(), ConfiguracionRegional::Suiza()};
+    const ConfiguracionRegional& config = kConfiguraciones[datos[0] % 4];
     std::string_view resto(reinterpret_cast<const char*>(datos) + 1, largo - 1);
 
     TextosCampos textos;

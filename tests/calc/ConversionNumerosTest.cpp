@@ -18,6 +18,8 @@ namespace {
 
 const ConfiguracionRegional kEs = ConfiguracionRegional::Espanola();
 const ConfiguracionRegional kEn = ConfiguracionRegional::Inglesa();
+const ConfiguracionRegional kFr = ConfiguracionRegional::Francesa();
+const ConfiguracionRegional kCh = ConfiguracionRegional::Suiza();
 
 // NumeroEstricto's value, or nothing when it raises a conversion error.
 std::optional<double> Estricto(const std::string& t, const ConfiguracionRegional& c) {
@@ -88,6 +90,40 @@ TEST(ConversionNumeros, ConvencionInglesa) {
                        {".5", 0.5, 0.5},
                        {"1 500", std::nullopt, 1500},
                    });
+}
+
+// Where the group separator is a blank, any blank a user or a paste brings
+// groups digits, but only before the decimal separator.
+TEST(ConversionNumeros, ConvencionFrancesa) {
+    Comprobar(kFr, {
+                       {"2\u202f600\u202f000", 2600000, 2600000},
+                       {"2 600 000", 2600000, 2600000},
+                       {"2\u00a0600\u00a0000,5", 2600000.5, 2600000.5},
+                       {"2\u2007600", 2600, 2600},
+                       {"15 000", 15000, 15000},
+                       {"  1 234,5  ", 1234.5, 1234.5},
+                       {"- 5", -5, -5},
+                       {"1,5 5", std::nullopt, 1.55},  // blanks go first in the lenient reading
+                       {"1,5\u00a05", std::nullopt, 1.5},
+                       {"6.5", std::nullopt, 6},
+                       {"2'600", std::nullopt, 2},
+                       {"\u00a0", std::nullopt, 0},
+                   });
+}
+
+// Where it is the typographic apostrophe, the ASCII one groups as well.
+TEST(ConversionNumeros, ConvencionSuiza) {
+    Comprobar(kCh, {
+                       {"2\u2019600\u2019000", 2600000, 2600000},
+                       {"2'600'000", 2600000, 2600000},
+                       {"2'600.5", 2600.5, 2600.5},
+                       {"0.5'5", std::nullopt, 0.5},
+                       {"2 600", std::nullopt, 2600},
+                   });
+    // Other conventions read as before: no blank groups Spanish digits.
+    EXPECT_FALSE(EsNumerico("2 600", kEs));
+    EXPECT_FALSE(EsNumerico("2\u00a0600", kEs));
+    EXPECT_FALSE(EsNumerico("2'600", kEn));
 }
 
 TEST(ConversionNumeros, SeparadorDeGruposDeVariosBytes) {
@@ -201,16 +237,20 @@ TEST_F(Aleatorio, NumeroEstrictoIgualAStrtod) {
     }
 }
 
-// Texts drawn from the characters that matter: EsNumerico must agree with
-// NumeroEstricto, and whatever is numeric NumeroInicial reads alike.
+// Texts drawn from the characters that matter, the blanks and apostrophes
+// that group digits in some conventions among them: EsNumerico must agree
+// with NumeroEstricto, and whatever is numeric NumeroInicial reads alike.
 TEST_F(Aleatorio, EsNumericoYNumeroInicialConcuerdanConNumeroEstricto) {
-    const std::string alfabeto = "0123456789.,+-eEdD \tx";
+    const std::vector<std::string> piezas = {
+        "0", "1",  "2", "3",      "4",      "5",      "6", "7",      "8",
+        "9", ".",  ",", "+",      "-",      "e",      "E", "d",      "D",
+        " ", "\t", "x", "\u00a0", "\u2007", "\u202f", "'", "\u2019", "\xe2\x80"};
     int numericos = 0;
-    for (const ConfiguracionRegional& config : {kEs, kEn}) {
+    for (const ConfiguracionRegional& config : {kEs, kEn, kFr, kCh}) {
         for (int n = 0; n < 50000; ++n) {
             std::string texto;
             const int largo = Entre(0, 10);
-            for (int i = 0; i < largo; ++i) texto += alfabeto[Entre(0, alfabeto.size() - 1)];
+            for (int i = 0; i < largo; ++i) texto += piezas[Entre(0, int(piezas.size()) - 1)];
             SCOPED_TRACE("\"" + texto + "\"");
             std::optional<double> estricto;
             try {
@@ -225,7 +265,7 @@ TEST_F(Aleatorio, EsNumericoYNumeroInicialConcuerdanConNumeroEstricto) {
             }
         }
     }
-    EXPECT_GT(numericos, 1000);  // the alphabet does produce numbers
+    EXPECT_GT(numericos, 4000);  // the pieces do produce numbers
 }
 
 }  // namespace

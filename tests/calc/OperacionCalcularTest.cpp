@@ -26,6 +26,8 @@ using prueba::Textos;
 
 const ConfiguracionRegional kEs = ConfiguracionRegional::Espanola();
 const ConfiguracionRegional kEn = ConfiguracionRegional::Inglesa();
+const ConfiguracionRegional kFr = ConfiguracionRegional::Francesa();
+const ConfiguracionRegional kCh = ConfiguracionRegional::Suiza();
 
 const Mensaje kFaltanDiesel{"ERROR: faltan datos en la seccion diesel."};
 const Mensaje kFaltanGasolina{"ERROR: faltan datos en la seccion gasolina."};
@@ -62,6 +64,20 @@ TEST(OperacionCalcular, EjemploResuelto) {
         {"precios con separadores de miles",
          {"2.600.000", "6", "115", "2.300.000", "8", "145", "", ""},
          Resultado{"63829"}},
+        // As French and Swiss users type them: with a space, or an ASCII
+        // apostrophe, where their settings group with U+202F or U+2019.
+        {"convencion francesa, con espacios",
+         {"2 600 000", "6", "115", "2 300 000", "8", "145", "", ""},
+         Resultado{"63829"},
+         &kFr},
+        {"convencion francesa, con interes",
+         {"2 600 000", "6", "115", "2\u00a0300\u00a0000", "8", "145", "15 000", "5"},
+         Resultado{"74694"},
+         &kFr},
+        {"convencion suiza, con interes",
+         {"2'600'000", "6", "115", "2\u2019300\u2019000", "8", "145", "15'000", "5"},
+         Resultado{"74694"},
+         &kCh},
     });
 }
 
