@@ -1,6 +1,7 @@
 #include "ConstructorVentana.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,6 +23,21 @@ Linea::Linea(QWidget* padre) : QWidget(padre) {
 void Linea::paintEvent(QPaintEvent*) {
     QPainter pintor(this);
     pintor.fillRect(rect(), palette().color(QPalette::WindowText));
+}
+
+Boton::Boton(const QString& titulo, QWidget* padre) : QPushButton(titulo, padre) {
+    setAutoDefault(false);
+    setDefault(false);
+}
+
+void Boton::keyPressEvent(QKeyEvent* evento) {
+    const int tecla = evento->key();
+    const auto modificadores = evento->modifiers() & ~Qt::KeypadModifier;
+    if ((tecla == Qt::Key_Return || tecla == Qt::Key_Enter) && modificadores == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(evento);
 }
 
 QWidget* ControlesConstruidos::BuscarWidget(std::string_view nombre) const {
@@ -68,12 +84,8 @@ QWidget* Crear(const Control& c, QWidget* padre) {
             campo->setMaxLength(std::numeric_limits<int>::max());
             return campo;
         }
-        case Tipo::Boton: {
-            auto* boton = new QPushButton(titulo, padre);
-            boton->setAutoDefault(false);
-            boton->setDefault(false);
-            return boton;
-        }
+        case Tipo::Boton:
+            return new Boton(titulo, padre);
         case Tipo::Lista: {
             auto* lista = new QListWidget(padre);
             lista->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -9,6 +9,7 @@
 // table; edges are rounded, not widths, so neighbouring controls still meet.
 #pragma once
 
+#include <QPushButton>
 #include <QWidget>
 #include <string_view>
 #include <typeinfo>
@@ -26,6 +27,16 @@ class Linea : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* evento) override;
+};
+
+// A push button that Return and keypad Enter press while it has the focus,
+// as Space does. It is no default button: Return in a field presses nothing.
+class Boton : public QPushButton {
+  public:
+    Boton(const QString& titulo, QWidget* padre);
+
+  protected:
+    void keyPressEvent(QKeyEvent* evento) override;
 };
 
 // The controls of one window, in the order of its table.

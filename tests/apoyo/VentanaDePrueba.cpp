@@ -37,11 +37,26 @@ void VentanaDePrueba::Disparar(std::string_view nombre) const {
     Accion(nombre)->trigger();
 }
 
+void Teclear(QWidget* campo, const QString& texto) {
+    for (QChar c : texto) {
+        if (c == QLatin1Char('\t')) {
+            QTest::keyClick(campo, Qt::Key_Tab);
+        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            QTest::keyClick(campo, Qt::Key_Return);
+        } else {
+            QKeyEvent pulsada(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QKeyEvent soltada(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(campo, &pulsada);
+            QApplication::sendEvent(campo, &soltada);
+        }
+    }
+}
+
 void VentanaDePrueba::Escribir(IdCampo id, const QString& texto) const {
     QLineEdit* campo = Campo(id);
     campo->selectAll();
     QTest::keyClick(campo, Qt::Key_Delete);
-    QTest::keyClicks(campo, texto);
+    Teclear(campo, texto);
 }
 
 void VentanaDePrueba::Escribir(const FilaTextos& fila) const {

@@ -17,6 +17,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QWidget;
 
 namespace velmora::ui {
 class VentanaVelmora;
@@ -35,6 +36,11 @@ T* Hijo(const QObject* padre, std::string_view nombre) {
     }
     return hijo;
 }
+
+// Types `texto` into `campo` a key at a time. Tab and line feed are the keys
+// Tab and Return; every other character arrives as the text of a key press,
+// the way a keyboard layout or an input method delivers it.
+void Teclear(QWidget* campo, const QString& texto);
 
 class VentanaDePrueba {
   public:

@@ -24,6 +24,7 @@
 #include "ui/VentanaVelmora.h"
 
 using velmora::prueba::CerrarCadaModal;
+using velmora::prueba::Teclear;
 using velmora::prueba::VentanaDePrueba;
 
 namespace {
@@ -112,24 +113,6 @@ class Generador {
   private:
     QRandomGenerator azar_;
 };
-
-// Types `texto` into `campo` a key at a time. Tab and line feed are the keys
-// Tab and Return; every other character arrives as the text of a key press,
-// the way a keyboard layout or an input method delivers it.
-void Teclear(QWidget* campo, const QString& texto) {
-    for (QChar c : texto) {
-        if (c == QLatin1Char('\t')) {
-            QTest::keyClick(campo, Qt::Key_Tab);
-        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            QTest::keyClick(campo, Qt::Key_Return);
-        } else {
-            QKeyEvent pulsada(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QKeyEvent soltada(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(campo, &pulsada);
-            QApplication::sendEvent(campo, &soltada);
-        }
-    }
-}
 
 }  // namespace
 

@@ -144,10 +144,43 @@ class VentanaVelmoraTest : public QObject {
         QVERIFY(!NingunModal([&] { v->Disparar("menuCalcular"); }).abierto);
         QCOMPARE(Resultado()->text(), QStringLiteral("74694"));
 
-        // The button from the keyboard: Space while it has the focus.
-        Resultado()->clear();
+        // The button from the keyboard while it has the focus: Space,
+        // Return and the keypad's Enter.
         Boton()->setFocus();
-        QTest::keyClick(Boton(), Qt::Key_Space);
+        for (const auto& [tecla, modificador] :
+             {std::pair{Qt::Key_Space, Qt::NoModifier}, std::pair{Qt::Key_Return, Qt::NoModifier},
+              std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
+            Resultado()->clear();
+            QTest::keyClick(Boton(), tecla, modificador);
+            QCOMPARE(Resultado()->text(), QStringLiteral("74694"));
+        }
+    }
+
+    // Figures typed with the keys a user of the convention in use has: a
+    // space where the settings group digits with a blank (French: U+202F),
+    // an ASCII apostrophe where they group with U+2019 (Swiss German).
+    void cifrasComoLasTecleaElUsuario() {
+        const QLocale local = QLocale::system();
+        QString separador = local.groupSeparator();
+        if (separador == QStringLiteral("\u202f") || separador == QStringLiteral("\u00a0")) {
+            separador = QStringLiteral(" ");
+        } else if (separador == QStringLiteral("\u2019")) {
+            separador = QStringLiteral("'");
+        }
+        const auto miles = [&](int millones, int miles, int unidades) {
+            QString texto = millones ? QString::number(millones) + separador : QString();
+            texto += QString::number(miles).rightJustified(millones ? 3 : 1, QLatin1Char('0'));
+            return texto + separador +
+                   QString::number(unidades).rightJustified(3, QLatin1Char('0'));
+        };
+        v->EjemploResuelto();
+        v->Escribir(IdCampo::txtPrecioCocheDiesel, miles(2, 600, 0));
+        v->Escribir(IdCampo::txtPrecioCocheGasolina, miles(2, 300, 0));
+        QTest::mouseClick(Boton(), Qt::LeftButton);
+        QCOMPARE(Resultado()->text(), QStringLiteral("63829"));
+        v->Escribir(IdCampo::txtKmAno, miles(0, 15, 0));
+        v->Escribir(IdCampo::txtInteres, QStringLiteral("5"));
+        QTest::mouseClick(Boton(), Qt::LeftButton);
         QCOMPARE(Resultado()->text(), QStringLiteral("74694"));
     }
 
