@@ -1,16 +1,56 @@
 #include "VentanaFija.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "Colocacion.h"
+
 namespace velmora::ui {
 
-void CentrarEnPantalla(QWidget* ventana) {
-    QScreen* pantalla = ventana->screen() ? ventana->screen() : QGuiApplication::primaryScreen();
-    if (!pantalla) return;
-    QRect marco = ventana->frameGeometry();
-    marco.moveCenter(pantalla->availableGeometry().center());
-    ventana->move(marco.topLeft());
+namespace {
+
+// Places a window by the size of its frame, and once more when the window
+// manager has put its frame (title bar, borders) around it: before the
+// window is first shown its frame is only the window itself, and a window
+// centred by that size would sit half a title bar too low.
+class Colocador : public QObject {
+  public:
+    explicit Colocador(QWidget* ventana) : QObject(ventana), ventana_(ventana) {
+        Colocar();
+        ventana->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* evento) override {
+        if ((evento->type() == QEvent::Move || evento->type() == QEvent::Show) &&
+            ventana_->frameGeometry().size() != marco_) {
+            Colocar();
+        }
+        return false;
+    }
+
+  private:
+    void Colocar() {
+        QScreen* pantalla =
+            ventana_->screen() ? ventana_->screen() : QGuiApplication::primaryScreen();
+        if (!pantalla) return;
+        const QRect libre = pantalla->availableGeometry();
+        marco_ = ventana_->frameGeometry().size();
+        const Posicion p = PosicionDeVentana(marco_.width(), marco_.height(),
+                                             {libre.x(), libre.y(), libre.width(), libre.height()});
+        // For a window, move() places the top-left corner of its frame.
+        ventana_->move(p.x, p.y);
+    }
+
+    QWidget* ventana_;
+    QSize marco_;
+};
+
+}  // namespace
+
+void ColocarEnPantalla(QWidget* ventana) {
+    new Colocador(ventana);
 }
 
 void MostrarVentanaFija(const DisenoVentana& diseno,
@@ -22,7 +62,7 @@ void MostrarVentanaFija(const DisenoVentana& diseno,
     ControlesConstruidos controles = ConstruirControles(diseno, &dialogo);
     if (alCargar) alCargar(controles);
     Colocar(diseno, controles, &dialogo);
-    CentrarEnPantalla(&dialogo);
+    ColocarEnPantalla(&dialogo);
     dialogo.exec();
 }
 

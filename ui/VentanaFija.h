@@ -16,7 +16,10 @@ namespace velmora::ui {
 void MostrarVentanaFija(const DisenoVentana& diseno,
                         const std::function<void(const ControlesConstruidos&)>& alCargar);
 
-// Centres a top-level window on the screen it is on.
-void CentrarEnPantalla(QWidget* ventana);
+// Centres a top-level window in the free area of its screen (or puts it at
+// the area's top-left corner when it is larger, see Colocacion.h), by the
+// frame the window manager gives it: once now, and again when the frame is
+// known. Call it before the window is shown.
+void ColocarEnPantalla(QWidget* ventana);
 
 }  // namespace velmora::ui

@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     velmora::ui::PrepararAplicacion();
 
     velmora::ui::VentanaVelmora ventana;
-    velmora::ui::CentrarEnPantalla(&ventana);
+    velmora::ui::ColocarEnPantalla(&ventana);
     ventana.show();
     return app.exec();
 }

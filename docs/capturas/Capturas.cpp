@@ -68,7 +68,7 @@ int main(int argc, char* argv[]) {
     carpeta = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
 
     velmora::ui::VentanaVelmora ventana;
-    velmora::ui::CentrarEnPantalla(&ventana);
+    velmora::ui::ColocarEnPantalla(&ventana);
     ventana.show();
 
     // The worked example with interest, calculated.

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Runs a command on a private Xvfb display of the given size with the openbox
+# window manager, as a desktop would run the program: windows get their
+# frames and title bars from the window manager. Stops both afterwards,
+# whatever the command does.
+#   tests/ui/con-openbox.sh 1366x768x24 command [arguments...]
+set -euo pipefail
+tamano=$1; shift
+source "$(dirname "$0")/../../scripts/pantalla.sh"
+IniciarPantalla "$tamano"
+openbox >/dev/null 2>&1 &
+wm=$!
+trap 'kill $wm $PID_PANTALLA 2>/dev/null || true' EXIT
+# The window manager is up once it has claimed the screen.
+for _ in $(seq 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.05
+done
+"$@"
