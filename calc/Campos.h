@@ -90,6 +90,14 @@ static_assert([] {
     return true;
 }());
 
+// The longest text a field takes, in UTF-16 code units (what a text box
+// counts). Far beyond any figure a person writes (and beyond the 32767 a
+// text box takes by default), and short enough that a text box on this kind
+// of machine pastes it, answers a key press and draws its caret in a few
+// hundredths of a second (build/release/bench/velmora_pegar measures it). A
+// longer text is refused whole and the field keeps what it had.
+inline constexpr std::size_t kLargoMaximoCampo = 50000;
+
 // The text of each field at the moment a calculation is asked for, as
 // UTF-8, keyed by field. All empty to start with.
 class TextosCampos {

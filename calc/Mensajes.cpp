@@ -23,6 +23,12 @@ std::string DescribirCampo(const Campo& campo) {
 
 }  // namespace
 
+std::string MensajeTextoDemasiadoLargo(IdCampo campo) {
+    return "ERROR: el texto es demasiado largo para " + DescribirCampo(DatosDe(campo)) +
+           ": admite como mucho " + std::to_string(kLargoMaximoCampo) +
+           " caracteres. El dato no ha cambiado.";
+}
+
 std::string MensajeFaltanDatos(Seccion seccion) {
     return "ERROR: faltan datos en la seccion " + std::string(DatosDe(seccion).nombre) + ".";
 }

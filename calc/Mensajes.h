@@ -21,4 +21,9 @@ std::string MensajeFaltanDatos(Seccion seccion);
 // "ERROR: el dato Consumo medio de la seccion diesel no es un numero."
 std::string MensajeDeError(const ErrorCalculo& error);
 
+// A text longer than kLargoMaximoCampo refused for a field:
+// "ERROR: el texto es demasiado largo para el dato Precio de la seccion
+// diesel: admite como mucho 50000 caracteres. El dato no ha cambiado."
+std::string MensajeTextoDemasiadoLargo(IdCampo campo);
+
 }  // namespace velmora

@@ -1,10 +1,13 @@
 #include "ConstructorVentana.h"
 
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
@@ -38,6 +41,93 @@ void Boton::keyPressEvent(QKeyEvent* evento) {
         return;
     }
     QPushButton::keyPressEvent(evento);
+}
+
+namespace {
+
+// The toolkit takes back an edit its validator finds Invalid, and says so by
+// inputRejected().
+class LimiteDeLargo : public QValidator {
+  public:
+    LimiteDeLargo(std::size_t maximo, QObject* padre) : QValidator(padre), maximo_(maximo) {}
+    State validate(QString& texto, int&) const override {
+        return std::size_t(texto.size()) > maximo_ ? Invalid : Acceptable;
+    }
+
+  private:
+    std::size_t maximo_;
+};
+
+}  // namespace
+
+CampoTexto::CampoTexto(std::size_t maximo, QWidget* padre) : QLineEdit(padre), maximo_(maximo) {
+    // The toolkit's own limit would cut a text to fit; lift it.
+    setMaxLength(std::numeric_limits<int>::max());
+    setValidator(new LimiteDeLargo(maximo, this));
+}
+
+bool CampoTexto::Cabe(qsizetype entrante) const {
+    const qsizetype resto = text().size() - selectedText().size();
+    return std::size_t(resto) + std::size_t(entrante) <= maximo_;
+}
+
+void CampoTexto::PegarComprobado(QClipboard::Mode modo) {
+    if (isReadOnly()) return;
+    const QString texto = QGuiApplication::clipboard()->text(modo);
+    if (!Cabe(texto.size())) {
+        Q_EMIT inputRejected();
+        return;
+    }
+    if (modo == QClipboard::Clipboard) {
+        paste();
+    } else {
+        deselect();
+        insert(texto);
+    }
+}
+
+void CampoTexto::keyPressEvent(QKeyEvent* evento) {
+    if (evento->matches(QKeySequence::Paste)) {
+        PegarComprobado();
+        evento->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(evento);
+}
+
+void CampoTexto::mouseReleaseEvent(QMouseEvent* evento) {
+    // The middle button pastes the selection of other programs on X11.
+    if (evento->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        PegarComprobado(QClipboard::Selection);
+        evento->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(evento);
+}
+
+void CampoTexto::contextMenuEvent(QContextMenuEvent* evento) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The toolkit's entry names its shortcut after a tab ("&Paste\tCtrl+V").
+    const QString pegar =
+        QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    for (QAction* accion : menu->actions()) {
+        if (accion->text().endsWith(pegar)) {
+            accion->disconnect();
+            connect(accion, &QAction::triggered, this, [this] { PegarComprobado(); });
+        }
+    }
+    menu->popup(evento->globalPos());
+}
+
+void CampoTexto::dropEvent(QDropEvent* evento) {
+    const QMimeData* datos = evento->mimeData();
+    if (datos && datos->hasText() && !Cabe(datos->text().size())) {
+        evento->ignore();
+        Q_EMIT inputRejected();
+        return;
+    }
+    QLineEdit::dropEvent(evento);
 }
 
 QWidget* ControlesConstruidos::BuscarWidget(std::string_view nombre) const {
@@ -78,12 +168,9 @@ QWidget* Crear(const Control& c, QWidget* padre) {
             if (c.banderas & Opaco) etiqueta->setAutoFillBackground(true);
             return etiqueta;
         }
-        case Tipo::Campo: {
-            // A plain text box: no length limit, no filter, no alignment.
-            auto* campo = new QLineEdit(padre);
-            campo->setMaxLength(std::numeric_limits<int>::max());
-            return campo;
-        }
+        case Tipo::Campo:
+            // A plain text box: no filter, no alignment, no silent cut.
+            return new CampoTexto(kLargoMaximoCampo, padre);
         case Tipo::Boton:
             return new Boton(titulo, padre);
         case Tipo::Lista: {

@@ -9,6 +9,8 @@
 // table; edges are rounded, not widths, so neighbouring controls still meet.
 #pragma once
 
+#include <QClipboard>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
 #include <string_view>
@@ -16,6 +18,7 @@
 #include <vector>
 
 #include "Diseno.h"
+#include "calc/Campos.h"
 
 namespace velmora::ui {
 
@@ -37,6 +40,32 @@ class Boton : public QPushButton {
 
   protected:
     void keyPressEvent(QKeyEvent* evento) override;
+};
+
+// A single-line text field that holds at most `maximo` UTF-16 code units
+// and refuses whole, never cuts, a longer text: typed, pasted (keys, context
+// menu, middle button) or dropped. It emits inputRejected() for a refusal.
+// A paste is measured before the toolkit inserts it, since inserting and
+// taking back megabytes takes the toolkit a noticeable time; the length
+// check of every other edit is the field's validator.
+class CampoTexto : public QLineEdit {
+  public:
+    CampoTexto(std::size_t maximo, QWidget* padre);
+
+    // Pastes the clipboard as Ctrl+V does, or refuses it.
+    void PegarComprobado(QClipboard::Mode modo = QClipboard::Clipboard);
+
+  protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
+    void contextMenuEvent(QContextMenuEvent* evento) override;
+    void dropEvent(QDropEvent* evento) override;
+
+  private:
+    // Whether `entrante`, put in place of the selection, fits.
+    bool Cabe(qsizetype entrante) const;
+
+    std::size_t maximo_;
 };
 
 // The controls of one window, in the order of its table.

@@ -11,6 +11,7 @@
 #include "DisenoVelmora.h"
 #include "Ejemplos.h"
 #include "Formula.h"
+#include "calc/Mensajes.h"
 #include "calc/OperacionCalcular.h"
 
 namespace velmora::ui {
@@ -29,8 +30,16 @@ VentanaVelmora::VentanaVelmora(QWidget* padre)
     Colocar(kDisenoVelmora, controles_, cliente);
     lblResultado_ = controles_.Buscar<QLabel>("lblResultado");
     for (const Campo& campo : kCampos) {
-        controles_.Buscar<QLineEdit>(campo.nombre)
-            ->setAccessibleName(QString::fromUtf8(campo.nombreAccesible));
+        auto* texto = controles_.Buscar<QLineEdit>(campo.nombre);
+        texto->setAccessibleName(QString::fromUtf8(campo.nombreAccesible));
+        // A text too long for the field was refused; say so once the edit
+        // that brought it has ended (a paste, a drop, a key press).
+        connect(
+            texto, &QLineEdit::inputRejected, this,
+            [this, id = campo.id] {
+                MostrarMensajeVelmora(this, QString::fromStdString(MensajeTextoDemasiadoLargo(id)));
+            },
+            Qt::QueuedConnection);
     }
 
     CrearMenus();

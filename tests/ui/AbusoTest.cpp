@@ -1,8 +1,9 @@
 // Abuse of every field: thousands of random steps that type, paste and clear
 // random texts in random fields and press "Calcular" or choose the menu
-// entry. After every calculation the window must agree with the calculation
-// core given the same texts: either the label shows the core's caption and
-// no message was shown, or exactly the core's one message was shown and the
+// entry. A paste longer than a field takes is refused whole with one
+// message, the field unchanged; a key press into a full field likewise. After every calculation the
+// window must agree with the calculation core given the same texts: either the label shows the
+// core's caption and no message was shown, or exactly the core's one message was shown and the
 // label kept its caption; and the calculation changed no field.
 //
 // Seeded and bounded: VELMORA_SEMILLA repeats a run, VELMORA_PASOS sets the
@@ -19,6 +20,7 @@
 #include "Modales.h"
 #include "VentanaDePrueba.h"
 #include "calc/Campos.h"
+#include "calc/Mensajes.h"
 #include "calc/OperacionCalcular.h"
 #include "ui/Aplicacion.h"
 #include "ui/VentanaVelmora.h"
@@ -97,16 +99,19 @@ class Generador {
         }
     }
 
-    // A paste of about a megabyte: digits, or digits that overflow, or noise.
+    // A paste of about a megabyte (refused whole), or as long as a field
+    // takes: digits that overflow, a long fraction, or noise.
     QString Enorme() {
+        const qsizetype largo =
+            Probabilidad(0.5) ? qsizetype(1) << 20 : qsizetype(velmora::kLargoMaximoCampo) - 2;
         switch (Entre(0, 2)) {
             case 0:
-                return QString(1 << 20, QLatin1Char('7'));
+                return QString(largo + 2, QLatin1Char('7'));
             case 1:
                 return QStringLiteral("0") + QLocale::system().decimalPoint() +
-                       QString(1 << 20, QLatin1Char('3'));
+                       QString(largo, QLatin1Char('3'));
             default:
-                return QString(1 << 19, QChar(0x0663)) + QStringLiteral("1");
+                return QString(largo + 1, QChar(0x0663)) + QStringLiteral("1");
         }
     }
 
@@ -143,23 +148,40 @@ class AbusoTest : public QObject {
 
         QElapsedTimer reloj;
         reloj.start();
-        int calculos = 0, mensajes = 0, resultados = 0;
+        int calculos = 0, mensajes = 0, resultados = 0, rechazos = 0;
         for (int paso = 0; paso < pasos && reloj.elapsed() < 60000; ++paso) {
-            QLineEdit* campo = campos[g.Entre(0, int(campos.size()) - 1)];
-            const int que = paso % 500 == 250 ? 3 : g.Entre(0, 9);
-            if (que <= 2) {  // type
+            const int indice = g.Entre(0, int(campos.size()) - 1);
+            QLineEdit* campo = campos[indice];
+            // The refusal of a text too long for this field.
+            const QString demasiadoLargo = QString::fromStdString(
+                velmora::MensajeTextoDemasiadoLargo(velmora::kCampos[indice].id));
+            const int que = paso % 250 == 125 ? 3 : g.Entre(0, 9);
+            if (que <= 2) {  // type; a field already full refuses each key
                 const QString texto = g.Probabilidad(0.5) ? g.Cifra() : g.Texto();
                 campo->setFocus();
-                Teclear(campo, texto);
+                const QStringList vistos = CerrarCadaModal([&] { Teclear(campo, texto); });
+                for (const QString& visto : vistos) QCOMPARE(visto, demasiadoLargo);
+                QVERIFY(campo->text().size() <= qsizetype(velmora::kLargoMaximoCampo));
             } else if (que <= 4) {  // select all and paste
-                // A megabyte paste now and then, and surely every 500 steps.
-                const QString texto = (paso % 500 == 250 || g.Probabilidad(0.002)) ? g.Enorme()
+                // A huge paste now and then, and surely every 250 steps.
+                const QString texto = (paso % 250 == 125 || g.Probabilidad(0.004)) ? g.Enorme()
                                       : g.Probabilidad(0.5)                        ? g.Cifra()
                                                                                    : g.Texto();
                 QGuiApplication::clipboard()->setText(texto);
                 campo->setFocus();
                 if (g.Probabilidad(0.7)) campo->selectAll();
-                QTest::keyClick(campo, Qt::Key_V, Qt::ControlModifier);
+                const QString antes = campo->text();
+                const bool cabe = antes.size() - campo->selectedText().size() + texto.size() <=
+                                  qsizetype(velmora::kLargoMaximoCampo);
+                const QStringList vistos = CerrarCadaModal(
+                    [&] { QTest::keyClick(campo, Qt::Key_V, Qt::ControlModifier); });
+                if (cabe) {
+                    QVERIFY2(vistos.isEmpty(), qPrintable(vistos.join(QLatin1Char('/'))));
+                } else {
+                    ++rechazos;
+                    QCOMPARE(vistos, QStringList{demasiadoLargo});
+                    QCOMPARE(campo->text(), antes);
+                }
             } else if (que == 5) {  // clear
                 campo->selectAll();
                 QTest::keyClick(campo, Qt::Key_Delete);
@@ -209,9 +231,9 @@ class AbusoTest : public QObject {
                 }
             }
         }
-        qInfo("%d calculos: %d resultados, %d mensajes, en %lld ms", calculos, resultados, mensajes,
-              reloj.elapsed());
-        QVERIFY(resultados > 0 && mensajes > 0);
+        qInfo("%d calculos: %d resultados, %d mensajes; %d textos rechazados; en %lld ms", calculos,
+              resultados, mensajes, rechazos, reloj.elapsed());
+        QVERIFY(resultados > 0 && mensajes > 0 && rechazos > 0);
     }
 };
 

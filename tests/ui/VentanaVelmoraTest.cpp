@@ -4,11 +4,13 @@
 // the Spanish and the English convention).
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -243,6 +245,71 @@ class VentanaVelmoraTest : public QObject {
         // The menu entry shows the same message.
         const auto desdeElMenu = CerrarModal([&] { v->Disparar("menuCalcular"); });
         QCOMPARE(desdeElMenu.texto, mensaje);
+    }
+
+    // A text longer than a field takes is refused whole, however it comes,
+    // with one message; the field keeps what it had and the result stays.
+    void textoDemasiadoLargo() {
+        const QString mensaje = QStringLiteral(
+            "ERROR: el texto es demasiado largo para el dato Precio de la seccion diesel: admite "
+            "como mucho 50000 caracteres. El dato no ha cambiado.");
+        const qsizetype maximo = qsizetype(velmora::kLargoMaximoCampo);
+        QLineEdit* campo = v->Campo(IdCampo::txtPrecioCocheDiesel);
+        v->EjemploResuelto();
+        QTest::mouseClick(Boton(), Qt::LeftButton);
+        const QString antes = campo->text();
+
+        const auto negado = [&](const std::function<void()>& accion) {
+            const auto visto = CerrarModal(accion);
+            return visto.abierto && visto.titulo == QStringLiteral("Velmora") &&
+                   visto.texto == mensaje && campo->text() == antes &&
+                   Resultado()->text() == QStringLiteral("63829");
+        };
+        // Ctrl+V, a megabyte and one character over the bound alike.
+        for (const qsizetype largo : {qsizetype(1) << 20, maximo + 1}) {
+            QGuiApplication::clipboard()->setText(QString(largo, QLatin1Char('7')));
+            campo->setFocus();
+            campo->setCursorPosition(0);
+            QVERIFY2(negado([&] { QTest::keyClick(campo, Qt::Key_V, Qt::ControlModifier); }),
+                     qPrintable(QString::number(largo)));
+        }
+        // The context menu's "Paste".
+        QVERIFY(negado([&] {
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                                   campo->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(campo, &menu);
+            auto* emergente = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(emergente);
+            const QString pegar =
+                QStringLiteral("\t") +
+                QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+            for (QAction* a : emergente->actions()) {
+                if (a->text().endsWith(pegar)) a->trigger();
+            }
+            emergente->close();
+        }));
+        // A drop.
+        QVERIFY(negado([&] {
+            QMimeData datos;
+            datos.setText(QString(maximo + 1, QLatin1Char('7')));
+            QDragEnterEvent entrar(QPoint(2, 2), Qt::CopyAction, &datos, Qt::LeftButton,
+                                   Qt::NoModifier);
+            QApplication::sendEvent(campo, &entrar);
+            QDropEvent soltar(QPointF(2, 2), Qt::CopyAction, &datos, Qt::LeftButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(campo, &soltar);
+        }));
+
+        // Up to the bound a paste is taken, and a key press more is refused.
+        QGuiApplication::clipboard()->setText(QString(maximo, QLatin1Char('7')));
+        campo->selectAll();
+        QVERIFY(
+            !NingunModal([&] { QTest::keyClick(campo, Qt::Key_V, Qt::ControlModifier); }).abierto);
+        QCOMPARE(campo->text().size(), maximo);
+        const QString lleno = campo->text();
+        const auto visto = CerrarModal([&] { QTest::keyClick(campo, Qt::Key_1); });
+        QCOMPARE(visto.texto, mensaje);
+        QCOMPARE(campo->text(), lleno);
     }
 
     void resultadoExponencialCabe() {
