@@ -40,6 +40,7 @@ check-deb: build
 bench: build
 	build/release/bench/velmora_calc_bench
 	bench/arranque
+	bench/pegar
 
 capturas: build
 	scripts/capturas
