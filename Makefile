@@ -12,7 +12,7 @@ build: deps
 	cmake --build --preset release
 
 run: build
-	build/release/ui/velmora
+	build/release/ui/qt/velmora
 
 test: test-release check-res check-deb fuzz test-asan
 

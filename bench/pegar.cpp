@@ -20,8 +20,8 @@
 #include <limits>
 
 #include "calc/OperacionCalcular.h"
-#include "ui/Aplicacion.h"
-#include "ui/VentanaVelmora.h"
+#include "ui/qt/Aplicacion.h"
+#include "ui/qt/VentanaVelmora.h"
 
 namespace {
 
@@ -80,7 +80,7 @@ void Fila(const char* nombre, QLineEdit* campo, qsizetype largo) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    velmora::ui::PrepararAplicacion();
+    velmora::qt::PrepararAplicacion();
     const qsizetype maximo = argc > 1 ? QString::fromLocal8Bit(argv[1]).toLongLong() : 1000000;
 
     std::printf("%-22s %10s %10s %10s %10s %10s %10s\n", "field", "pasted", "kept", "paste ms",
@@ -98,7 +98,7 @@ int main(int argc, char* argv[]) {
     }
     sencilla.close();
 
-    velmora::ui::VentanaVelmora ventana;
+    velmora::qt::VentanaVelmora ventana;
     ventana.show();
     ventana.activateWindow();
     if (!QTest::qWaitForWindowActive(&ventana)) return 1;

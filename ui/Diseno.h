@@ -58,6 +58,19 @@ struct DisenoVentana {
 
 inline constexpr int kTwipsPorPixel = 15;
 
+// A row of a menu bar's description (see kMenuVelmora).
+enum class TipoEntrada {
+    Menu,       // a menu on the bar
+    Orden,      // a command in the menu above it
+    Separador,  // a separator line in the menu above it
+};
+
+struct EntradaMenu {
+    TipoEntrada tipo;
+    const char* nombre;  // the entry's name, also its objectName
+    const char* titulo;  // caption, "&" before the access key; "-" for a separator
+};
+
 // Two names alike; a missing name (nullptr) matches only a missing one.
 constexpr bool MismoNombre(const char* a, const char* b) {
     if (!a || !b) return !a && !b;

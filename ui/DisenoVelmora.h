@@ -76,4 +76,21 @@ constexpr bool CadaCampoEnSuFila(std::span<const Control> controles) {
 }
 static_assert(CadaCampoEnSuFila(kControlesVelmora));
 
+// The menu bar: each Menu row opens a menu that holds the rows after it, up
+// to the next Menu row. Every command is reached by its access key (the
+// letter after "&"); none has a keyboard shortcut. Both menus use the key A.
+inline constexpr auto kMenuVelmora = std::to_array<EntradaMenu>({
+    // tipo, nombre, titulo
+    {TipoEntrada::Menu, "menuAmortizacion", "&Amortizacion"},
+    {TipoEntrada::Orden, "menuCalcular", "&Calcular"},
+    {TipoEntrada::Separador, "menuSeparador1", "-"},
+    {TipoEntrada::Orden, "menuSalir", "&Salir"},
+    {TipoEntrada::Menu, "menuAyuda", "&Ayuda"},
+    {TipoEntrada::Orden, "menuEjemplos", "&Ejemplos"},
+    {TipoEntrada::Orden, "menuFormula", "&Formula"},
+    {TipoEntrada::Separador, "menuSeparador2", "-"},
+    {TipoEntrada::Orden, "menuAcercaDe", "&Acerca de"},
+});
+static_assert(kMenuVelmora.front().tipo == TipoEntrada::Menu, "a menu bar starts with a menu");
+
 }  // namespace velmora::ui

@@ -16,9 +16,9 @@
 #include <cstdio>
 #include <functional>
 
-#include "ui/Aplicacion.h"
-#include "ui/VentanaFija.h"
-#include "ui/VentanaVelmora.h"
+#include "ui/qt/Aplicacion.h"
+#include "ui/qt/VentanaFija.h"
+#include "ui/qt/VentanaVelmora.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ void Guardar(QWidget* ventana, const char* nombre) {
 
 // Triggers a menu entry and, once its modal window is up and drawn, saves it
 // and closes it; then goes on with `despues`.
-void CapturarModal(velmora::ui::VentanaVelmora& principal, const char* accion, const char* nombre,
+void CapturarModal(velmora::qt::VentanaVelmora& principal, const char* accion, const char* nombre,
                    std::function<void()> despues) {
     principal.findChild<QAction*>(QLatin1String(accion))->trigger();
     QTimer::singleShot(700, [nombre, despues] {
@@ -64,11 +64,11 @@ void CapturarModal(velmora::ui::VentanaVelmora& principal, const char* accion, c
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    velmora::ui::PrepararAplicacion();
+    velmora::qt::PrepararAplicacion();
     carpeta = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
 
-    velmora::ui::VentanaVelmora ventana;
-    velmora::ui::ColocarEnPantalla(&ventana);
+    velmora::qt::VentanaVelmora ventana;
+    velmora::qt::ColocarEnPantalla(&ventana);
     ventana.show();
 
     // The worked example with interest, calculated.

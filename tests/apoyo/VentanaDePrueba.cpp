@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "ui/VentanaVelmora.h"
+#include "ui/qt/VentanaVelmora.h"
 
 namespace velmora::prueba {
 
-VentanaDePrueba::VentanaDePrueba() : ventana_(std::make_unique<ui::VentanaVelmora>()) {
+VentanaDePrueba::VentanaDePrueba() : ventana_(std::make_unique<qt::VentanaVelmora>()) {
     ventana_->show();
     if (!QTest::qWaitForWindowExposed(ventana_.get())) qFatal("the main window was not exposed");
 }

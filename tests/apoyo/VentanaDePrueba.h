@@ -19,7 +19,7 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
-namespace velmora::ui {
+namespace velmora::qt {
 class VentanaVelmora;
 }
 
@@ -47,7 +47,7 @@ class VentanaDePrueba {
     VentanaDePrueba();
     ~VentanaDePrueba();
 
-    ui::VentanaVelmora& Ventana() const { return *ventana_; }
+    qt::VentanaVelmora& Ventana() const { return *ventana_; }
     QLineEdit* Campo(IdCampo id) const;
     QLabel* Resultado() const;
     QPushButton* Boton() const;
@@ -69,7 +69,7 @@ class VentanaDePrueba {
     QStringList TextosDeCampos() const;
 
   private:
-    std::unique_ptr<ui::VentanaVelmora> ventana_;
+    std::unique_ptr<qt::VentanaVelmora> ventana_;
 };
 
 }  // namespace velmora::prueba

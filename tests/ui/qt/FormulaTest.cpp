@@ -6,9 +6,9 @@
 
 #include "Modales.h"
 #include "VentanaDePrueba.h"
-#include "ui/Aplicacion.h"
-#include "ui/Formula.h"
-#include "ui/VentanaVelmora.h"
+#include "ui/qt/Aplicacion.h"
+#include "ui/qt/Formula.h"
+#include "ui/qt/VentanaVelmora.h"
 
 using velmora::prueba::CerrarModal;
 using velmora::prueba::VentanaDePrueba;
@@ -40,7 +40,7 @@ class FormulaTest : public QObject {
 
   private Q_SLOTS:
     void initTestCase() {
-        velmora::ui::PrepararAplicacion();
+        velmora::qt::PrepararAplicacion();
         const VentanaDePrueba principal;
         const auto visto = CerrarModal([&] { principal.Disparar("menuFormula"); },
                                        [&](QWidget* ventana) { Ver(ventana); });

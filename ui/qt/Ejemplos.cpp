@@ -2,10 +2,12 @@
 
 #include <QListWidget>
 
-#include "DisenoEjemplos.h"
 #include "VentanaFija.h"
+#include "ui/DisenoEjemplos.h"
 
-namespace velmora::ui {
+namespace velmora::qt {
+
+using namespace velmora::ui;
 
 namespace {
 
@@ -35,4 +37,4 @@ void Ejemplos::Mostrar() {
     });
 }
 
-}  // namespace velmora::ui
+}  // namespace velmora::qt

@@ -20,7 +20,7 @@
 
 class QLabel;
 
-namespace velmora::ui {
+namespace velmora::qt {
 
 class VentanaVelmora : public QMainWindow {
   public:
@@ -51,4 +51,4 @@ class VentanaVelmora : public QMainWindow {
     QLabel* lblResultado_ = nullptr;
 };
 
-}  // namespace velmora::ui
+}  // namespace velmora::qt

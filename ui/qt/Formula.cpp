@@ -1,12 +1,14 @@
 #include "Formula.h"
 
-#include "DisenoFormula.h"
 #include "VentanaFija.h"
+#include "ui/DisenoFormula.h"
 
-namespace velmora::ui {
+namespace velmora::qt {
+
+using namespace velmora::ui;
 
 void Formula::Mostrar() {
     MostrarVentanaFija(kDisenoFormula, nullptr);
 }
 
-}  // namespace velmora::ui
+}  // namespace velmora::qt

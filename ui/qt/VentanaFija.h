@@ -8,12 +8,12 @@
 
 #include "ConstructorVentana.h"
 
-namespace velmora::ui {
+namespace velmora::qt {
 
 // Builds the dialog of `diseno`, runs `alCargar` on its controls (the
 // window's load handler) before it is first drawn, and shows it modally.
 // Returns when the user has closed it; the dialog is gone by then.
-void MostrarVentanaFija(const DisenoVentana& diseno,
+void MostrarVentanaFija(const ui::DisenoVentana& diseno,
                         const std::function<void(const ControlesConstruidos&)>& alCargar);
 
 // Centres a top-level window in the free area of its screen (or puts it at
@@ -22,4 +22,4 @@ void MostrarVentanaFija(const DisenoVentana& diseno,
 // known. Call it before the window is shown.
 void ColocarEnPantalla(QWidget* ventana);
 
-}  // namespace velmora::ui
+}  // namespace velmora::qt

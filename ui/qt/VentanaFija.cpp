@@ -4,9 +4,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "Colocacion.h"
+#include "ui/Colocacion.h"
 
-namespace velmora::ui {
+namespace velmora::qt {
+
+using namespace velmora::ui;
 
 namespace {
 
@@ -66,4 +68,4 @@ void MostrarVentanaFija(const DisenoVentana& diseno,
     dialogo.exec();
 }
 
-}  // namespace velmora::ui
+}  // namespace velmora::qt

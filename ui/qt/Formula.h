@@ -2,7 +2,7 @@
 // two-level fraction of labels and lines, with a legend. A static picture.
 #pragma once
 
-namespace velmora::ui {
+namespace velmora::qt {
 
 class Formula {
   public:
@@ -10,4 +10,4 @@ class Formula {
     void Mostrar();
 };
 
-}  // namespace velmora::ui
+}  // namespace velmora::qt

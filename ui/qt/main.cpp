@@ -7,9 +7,9 @@
 #include <string>
 #include <utility>
 
-#include "ui/Aplicacion.h"
-#include "ui/VentanaFija.h"
-#include "ui/VentanaVelmora.h"
+#include "ui/qt/Aplicacion.h"
+#include "ui/qt/VentanaFija.h"
+#include "ui/qt/VentanaVelmora.h"
 
 namespace {
 
@@ -53,9 +53,9 @@ int main(int argc, char* argv[]) {
     }
     retenidos.clear();
 
-    velmora::ui::PrepararAplicacion();
-    velmora::ui::VentanaVelmora ventana;
-    velmora::ui::ColocarEnPantalla(&ventana);
+    velmora::qt::PrepararAplicacion();
+    velmora::qt::VentanaVelmora ventana;
+    velmora::qt::ColocarEnPantalla(&ventana);
     ventana.show();
     return app.exec();
 }

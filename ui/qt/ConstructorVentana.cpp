@@ -17,7 +17,9 @@
 #include <cstring>
 #include <limits>
 
-namespace velmora::ui {
+namespace velmora::qt {
+
+using namespace velmora::ui;
 
 Linea::Linea(QWidget* padre) : QWidget(padre) {
     setFocusPolicy(Qt::NoFocus);
@@ -316,4 +318,4 @@ void Colocar(const DisenoVentana& diseno, ControlesConstruidos& construidos, QWi
                           APixeles(diseno.altoCliente, factor));
 }
 
-}  // namespace velmora::ui
+}  // namespace velmora::qt

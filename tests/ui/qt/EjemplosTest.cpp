@@ -7,9 +7,9 @@
 
 #include "Modales.h"
 #include "VentanaDePrueba.h"
-#include "ui/Aplicacion.h"
-#include "ui/Ejemplos.h"
-#include "ui/VentanaVelmora.h"
+#include "ui/qt/Aplicacion.h"
+#include "ui/qt/Ejemplos.h"
+#include "ui/qt/VentanaVelmora.h"
 
 using velmora::prueba::CerrarModal;
 using velmora::prueba::VentanaDePrueba;
@@ -60,7 +60,7 @@ class EjemplosTest : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
-    void initTestCase() { velmora::ui::PrepararAplicacion(); }
+    void initTestCase() { velmora::qt::PrepararAplicacion(); }
 
     void ordenadosYReconstruidosEnCadaApertura() {
         const VentanaDePrueba principal;
@@ -112,7 +112,7 @@ class EjemplosTest : public QObject {
         QListWidget lista;
         lista.setSortingEnabled(true);
         for (const char* fila : {"seat b", "Seat a", "SEAT c", "fiat"}) {
-            velmora::ui::Ejemplos::Agregar(&lista, QLatin1String(fila));
+            velmora::qt::Ejemplos::Agregar(&lista, QLatin1String(fila));
         }
         QStringList filas;
         for (int i = 0; i < lista.count(); ++i) filas << lista.item(i)->text();

@@ -22,8 +22,8 @@
 #include "calc/Campos.h"
 #include "calc/Mensajes.h"
 #include "calc/OperacionCalcular.h"
-#include "ui/Aplicacion.h"
-#include "ui/VentanaVelmora.h"
+#include "ui/qt/Aplicacion.h"
+#include "ui/qt/VentanaVelmora.h"
 
 using velmora::prueba::CerrarCadaModal;
 using velmora::prueba::Teclear;
@@ -125,7 +125,7 @@ class AbusoTest : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
-    void initTestCase() { velmora::ui::PrepararAplicacion(); }
+    void initTestCase() { velmora::qt::PrepararAplicacion(); }
 
     void nadaDeLoQueSeEscribeRompeNada() {
         quint32 semilla = QRandomGenerator::system()->generate();
@@ -144,7 +144,7 @@ class AbusoTest : public QObject {
         QList<QLineEdit*> campos;
         for (const velmora::Campo& c : velmora::kCampos) campos << v.Campo(c.id);
         const velmora::ConfiguracionRegional config =
-            velmora::ui::VentanaVelmora::ConfiguracionDelUsuario();
+            velmora::qt::VentanaVelmora::ConfiguracionDelUsuario();
 
         QElapsedTimer reloj;
         reloj.start();

@@ -13,14 +13,15 @@
 
 #include "Modales.h"
 #include "VentanaDePrueba.h"
-#include "ui/Aplicacion.h"
-#include "ui/ConstructorVentana.h"
 #include "ui/DisenoEjemplos.h"
 #include "ui/DisenoFormula.h"
 #include "ui/DisenoVelmora.h"
-#include "ui/VentanaVelmora.h"
+#include "ui/qt/Aplicacion.h"
+#include "ui/qt/ConstructorVentana.h"
+#include "ui/qt/VentanaVelmora.h"
 
 using namespace velmora::ui;
+using namespace velmora::qt;
 using velmora::prueba::CerrarModal;
 using velmora::prueba::VentanaDePrueba;
 

@@ -11,9 +11,9 @@
 #include <QScreen>
 #include <QtTest>
 
-#include "ui/Aplicacion.h"
-#include "ui/VentanaFija.h"
-#include "ui/VentanaVelmora.h"
+#include "ui/qt/Aplicacion.h"
+#include "ui/qt/VentanaFija.h"
+#include "ui/qt/VentanaVelmora.h"
 
 namespace {
 
@@ -63,13 +63,13 @@ class ColocacionTest : public QObject {
   private Q_SLOTS:
     void initTestCase() {
         QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"),
-                 "needs an X display with a window manager (tests/ui/con-openbox.sh)");
-        velmora::ui::PrepararAplicacion();
+                 "needs an X display with a window manager (tests/ui/qt/con-openbox.sh)");
+        velmora::qt::PrepararAplicacion();
     }
 
     void ventanaPrincipal() {
-        velmora::ui::VentanaVelmora ventana;
-        velmora::ui::ColocarEnPantalla(&ventana);
+        velmora::qt::VentanaVelmora ventana;
+        velmora::qt::ColocarEnPantalla(&ventana);
         ventana.show();
         QVERIFY(QTest::qWaitForWindowExposed(&ventana));
         const QRect marco = MarcoQuieto(&ventana);
@@ -93,7 +93,7 @@ class ColocacionTest : public QObject {
     }
     void ventanasModales() {
         QFETCH(QString, accion);
-        velmora::ui::VentanaVelmora principal;
+        velmora::qt::VentanaVelmora principal;
         principal.show();
         QVERIFY(QTest::qWaitForWindowExposed(&principal));
         // A polling timer watches the modal window from inside its own event

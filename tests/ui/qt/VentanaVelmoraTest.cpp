@@ -17,8 +17,8 @@
 
 #include "Modales.h"
 #include "VentanaDePrueba.h"
-#include "ui/Aplicacion.h"
-#include "ui/VentanaVelmora.h"
+#include "ui/qt/Aplicacion.h"
+#include "ui/qt/VentanaVelmora.h"
 
 using velmora::IdCampo;
 using velmora::prueba::CerrarModal;
@@ -39,7 +39,7 @@ class VentanaVelmoraTest : public QObject {
     QPushButton* Boton() { return v->Boton(); }
 
   private Q_SLOTS:
-    void initTestCase() { velmora::ui::PrepararAplicacion(); }
+    void initTestCase() { velmora::qt::PrepararAplicacion(); }
 
     void init() { v = std::make_unique<VentanaDePrueba>(); }
     void cleanup() { v.reset(); }

@@ -5,7 +5,7 @@
 class QListWidget;
 class QString;
 
-namespace velmora::ui {
+namespace velmora::qt {
 
 class Ejemplos {
   public:
@@ -20,4 +20,4 @@ class Ejemplos {
     static void Agregar(QListWidget* lista, const QString& fila);
 };
 
-}  // namespace velmora::ui
+}  // namespace velmora::qt

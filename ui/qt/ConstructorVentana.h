@@ -17,10 +17,10 @@
 #include <typeinfo>
 #include <vector>
 
-#include "Diseno.h"
 #include "calc/Campos.h"
+#include "ui/Diseno.h"
 
-namespace velmora::ui {
+namespace velmora::qt {
 
 // A straight horizontal line one pixel thick, in the text colour; a widget
 // so that it stacks with labels like any other control.
@@ -94,11 +94,11 @@ int APixeles(int twips, double factor);
 // inside their frame: objectName, caption, flags, accessible name and the
 // tab order of the table. Nothing is placed yet, so that a window can fill
 // its controls (its load handler) before their content is measured.
-ControlesConstruidos ConstruirControles(const DisenoVentana& diseno, QWidget* cliente);
+ControlesConstruidos ConstruirControles(const ui::DisenoVentana& diseno, QWidget* cliente);
 
 // Scales the table by the smallest factor (never below 1) with which every
 // control's content fits its box at the font in use, and places every
 // control; `cliente` takes the size of the client area.
-void Colocar(const DisenoVentana& diseno, ControlesConstruidos& construidos, QWidget* cliente);
+void Colocar(const ui::DisenoVentana& diseno, ControlesConstruidos& construidos, QWidget* cliente);
 
-}  // namespace velmora::ui
+}  // namespace velmora::qt

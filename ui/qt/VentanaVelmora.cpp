@@ -6,15 +6,19 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <algorithm>
 
 #include "Aplicacion.h"
-#include "DisenoVelmora.h"
 #include "Ejemplos.h"
 #include "Formula.h"
 #include "calc/Mensajes.h"
 #include "calc/OperacionCalcular.h"
+#include "ui/DisenoVelmora.h"
+#include "ui/Textos.h"
 
-namespace velmora::ui {
+namespace velmora::qt {
+
+using namespace velmora::ui;
 
 VentanaVelmora::VentanaVelmora(QWidget* padre)
     : QMainWindow(padre, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -55,32 +59,42 @@ VentanaVelmora::VentanaVelmora(QWidget* padre)
 }
 
 void VentanaVelmora::CrearMenus() {
-    auto accion = [this](QMenu* menu, const char* nombre, const char* titulo,
-                         void (VentanaVelmora::*manejador)()) {
-        QAction* a = menu->addAction(QString::fromUtf8(titulo));
-        a->setObjectName(QLatin1String(nombre));
-        // Queued: the handler runs from the event loop, not inside the
-        // trigger, so whoever triggered the entry (a screen reader through
-        // the accessibility bus, say) gets its answer before a modal box
-        // opens.
-        connect(a, &QAction::triggered, this, manejador, Qt::QueuedConnection);
+    // The handler of each command of kMenuVelmora.
+    using Manejador = void (VentanaVelmora::*)();
+    const std::pair<std::string_view, Manejador> manejadores[] = {
+        {"menuCalcular", &VentanaVelmora::menuCalcular_Click},
+        {"menuSalir", &VentanaVelmora::menuSalir_Click},
+        {"menuEjemplos", &VentanaVelmora::menuEjemplos_Click},
+        {"menuFormula", &VentanaVelmora::menuFormula_Click},
+        {"menuAcercaDe", &VentanaVelmora::menuAcercaDe_Click},
     };
-    auto separador = [](QMenu* menu, const char* nombre) {
-        menu->addSeparator()->setObjectName(QLatin1String(nombre));
-    };
-
-    QMenu* amortizacion = menuBar()->addMenu(QStringLiteral("&Amortizacion"));
-    amortizacion->setObjectName(QStringLiteral("menuAmortizacion"));
-    accion(amortizacion, "menuCalcular", "&Calcular", &VentanaVelmora::menuCalcular_Click);
-    separador(amortizacion, "menuSeparador1");
-    accion(amortizacion, "menuSalir", "&Salir", &VentanaVelmora::menuSalir_Click);
-
-    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("&Ayuda"));
-    ayuda->setObjectName(QStringLiteral("menuAyuda"));
-    accion(ayuda, "menuEjemplos", "&Ejemplos", &VentanaVelmora::menuEjemplos_Click);
-    accion(ayuda, "menuFormula", "&Formula", &VentanaVelmora::menuFormula_Click);
-    separador(ayuda, "menuSeparador2");
-    accion(ayuda, "menuAcercaDe", "&Acerca de", &VentanaVelmora::menuAcercaDe_Click);
+    QMenu* menu = nullptr;
+    for (const EntradaMenu& entrada : kMenuVelmora) {
+        const QString nombre = QLatin1String(entrada.nombre);
+        switch (entrada.tipo) {
+            case TipoEntrada::Menu:
+                menu = menuBar()->addMenu(QString::fromUtf8(entrada.titulo));
+                menu->setObjectName(nombre);
+                break;
+            case TipoEntrada::Separador:
+                menu->addSeparator()->setObjectName(nombre);
+                break;
+            case TipoEntrada::Orden: {
+                QAction* accion = menu->addAction(QString::fromUtf8(entrada.titulo));
+                accion->setObjectName(nombre);
+                const auto* par =
+                    std::find_if(std::begin(manejadores), std::end(manejadores),
+                                 [&](const auto& p) { return p.first == entrada.nombre; });
+                if (par == std::end(manejadores)) qFatal("no handler for %s", entrada.nombre);
+                // Queued: the handler runs from the event loop, not inside
+                // the trigger, so whoever triggered the entry (a screen
+                // reader through the accessibility bus, say) gets its answer
+                // before a modal box opens.
+                connect(accion, &QAction::triggered, this, par->second, Qt::QueuedConnection);
+                break;
+            }
+        }
+    }
 }
 
 TextosCampos VentanaVelmora::LeerCampos() const {
@@ -135,7 +149,7 @@ void VentanaVelmora::menuFormula_Click() {
 }
 
 void VentanaVelmora::menuAcercaDe_Click() {
-    MostrarMensajeVelmora(this, TextoAcercaDe());
+    MostrarMensajeVelmora(this, QString::fromStdString(TextoAcercaDe()));
 }
 
-}  // namespace velmora::ui
+}  // namespace velmora::qt

@@ -8,17 +8,12 @@
 
 #include "Ejemplos.h"
 #include "Formula.h"
+#include "ui/Textos.h"
 
-namespace velmora::ui {
-
-namespace {
-constexpr const char* kAutor = "Equipo Velmora";
-constexpr const char* kCorreo = "velmora@example.org";
-constexpr const char* kWeb = "https://velmora.example.org";
-}  // namespace
+namespace velmora::qt {
 
 void PrepararAplicacion() {
-    QApplication::setApplicationName(QLatin1String(kTituloAplicacion));
+    QApplication::setApplicationName(QLatin1String(ui::kTituloAplicacion));
     QApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
     QIcon icono;
     icono.addFile(QStringLiteral(":/velmora/velmora-16.png"), QSize(16, 16));
@@ -26,19 +21,10 @@ void PrepararAplicacion() {
     QApplication::setWindowIcon(icono);
 }
 
-QString TextoAcercaDe() {
-    const QString salto = QStringLiteral("\r\n");
-    return QStringLiteral("Calculo de amortizacion de un coche diesel.") + salto +
-           QStringLiteral("Version: ") + QLatin1String(kVersion) + QStringLiteral(". ") +
-           QStringLiteral("Junio del 2000") + QStringLiteral(".") + salto +
-           QStringLiteral("Autor: ") + QLatin1String(kAutor) + QStringLiteral(" - ") +
-           QLatin1String(kCorreo) + salto + QString(38, QLatin1Char(' ')) + QLatin1String(kWeb);
-}
-
 void MostrarMensajeVelmora(QWidget* padre, const QString& texto) {
     QMessageBox caja(padre);
     caja.setObjectName(QStringLiteral("mensajeVelmora"));
-    caja.setWindowTitle(QLatin1String(kTituloAplicacion));
+    caja.setWindowTitle(QLatin1String(ui::kTituloAplicacion));
     caja.setIcon(QMessageBox::NoIcon);
     caja.setTextFormat(Qt::PlainText);
     // A line break is CR LF in the program's texts; a label draws the CR as
@@ -64,4 +50,4 @@ Formula& FormularioFormula() {
     return *formulario;
 }
 
-}  // namespace velmora::ui
+}  // namespace velmora::qt
