@@ -2,8 +2,10 @@
 """Draws Velmora's icon: two cars, a red one behind a green one.
 
 Writes velmora-32.png and velmora-16.png, 4-bit indexed PNGs on the classic
-16-colour palette (one of whose entries is transparent). Run it again after
-changing the drawing: python3 res/generar-icono.py
+16-colour palette (one of whose entries is transparent), and velmora.ico,
+the same two images as 16-colour bitmaps with a transparency mask, for the
+Windows executable. Run it again after changing the drawing:
+python3 res/generar-icono.py
 """
 import math
 import os
@@ -116,8 +118,44 @@ def png(pixeles):
             trozo(b"IEND", b""))
 
 
+def ico(imagenes):
+    """A Windows icon file holding each image as a 4-bit bitmap and its mask."""
+    def filas_rellenas(bits_por_fila):
+        return (bits_por_fila + 31) // 32 * 4
+
+    cuerpos = []
+    for pixeles in imagenes:
+        alto, ancho = len(pixeles), len(pixeles[0])
+        color, mascara = bytearray(), bytearray()
+        for fila in reversed(pixeles):  # bitmaps are stored bottom-up
+            linea = bytearray(filas_rellenas(ancho * 4))
+            bits = bytearray(filas_rellenas(ancho))
+            for i, indice in enumerate(fila):
+                transparente = indice == TRANSPARENTE
+                valor = 0 if transparente else indice
+                linea[i // 2] |= valor << (4 if i % 2 == 0 else 0)
+                if transparente:
+                    bits[i // 8] |= 0x80 >> (i % 8)
+            color += linea
+            mascara += bits
+        cabecera = struct.pack("<IiiHHIIiiII", 40, ancho, 2 * alto, 1, 4, 0,
+                               len(color) + len(mascara), 0, 0, 16, 0)
+        paleta = b"".join(bytes((b, g, r, 0)) for r, g, b in PALETA)
+        cuerpos.append((ancho, alto, cabecera + paleta + bytes(color) + bytes(mascara)))
+
+    salida = struct.pack("<HHH", 0, 1, len(cuerpos))
+    desplazamiento = 6 + 16 * len(cuerpos)
+    for ancho, alto, cuerpo in cuerpos:
+        salida += struct.pack("<BBBBHHII", ancho % 256, alto % 256, 16, 0, 1, 4, len(cuerpo),
+                              desplazamiento)
+        desplazamiento += len(cuerpo)
+    return salida + b"".join(cuerpo for _, _, cuerpo in cuerpos)
+
+
 if __name__ == "__main__":
     carpeta = os.path.dirname(os.path.abspath(__file__))
     for tamano in (32, 16):
         with open(os.path.join(carpeta, f"velmora-{tamano}.png"), "wb") as salida:
             salida.write(png(dibujar(tamano)))
+    with open(os.path.join(carpeta, "velmora.ico"), "wb") as salida:
+        salida.write(ico([dibujar(16), dibujar(32)]))

@@ -1,0 +1,196 @@
+#include "Conductor.h"
+
+#include <thread>
+
+#include "ui/DisenoVelmora.h"
+#include "ui/win32/Identificadores.h"
+
+namespace velmora::prueba {
+
+using namespace std::chrono_literals;
+
+bool Esperar(const std::function<bool()>& condicion, std::chrono::milliseconds limite) {
+    const auto fin = std::chrono::steady_clock::now() + limite;
+    while (!condicion()) {
+        if (std::chrono::steady_clock::now() > fin) return false;
+        std::this_thread::sleep_for(5ms);
+    }
+    return true;
+}
+
+std::wstring Texto(HWND ventana) {
+    const auto largo = std::size_t(SendMessageW(ventana, WM_GETTEXTLENGTH, 0, 0));
+    std::wstring texto(largo + 1, L'\0');
+    texto.resize(
+        std::size_t(SendMessageW(ventana, WM_GETTEXT, WPARAM(texto.size()), LPARAM(texto.data()))));
+    return texto;
+}
+
+std::wstring Ancho(std::string_view utf8) {
+    if (utf8.empty()) return {};
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
+    std::wstring texto(std::size_t(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), texto.data(), n);
+    return texto;
+}
+
+std::string Utf8(std::wstring_view utf16) {
+    if (utf16.empty()) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), int(utf16.size()), nullptr, 0,
+                                      nullptr, nullptr);
+    std::string texto(std::size_t(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), int(utf16.size()), texto.data(), n, nullptr,
+                        nullptr);
+    return texto;
+}
+
+namespace {
+
+struct Busqueda {
+    DWORD proceso;
+    const wchar_t* clase;
+    HWND propietario;  // nullptr: any
+    HWND hallada = nullptr;
+};
+
+BOOL CALLBACK Mirar(HWND ventana, LPARAM l) {
+    auto* b = reinterpret_cast<Busqueda*>(l);
+    DWORD proceso = 0;
+    GetWindowThreadProcessId(ventana, &proceso);
+    wchar_t clase[64] = {};
+    GetClassNameW(ventana, clase, 64);
+    if (proceso == b->proceso && std::wstring_view(clase) == b->clase && IsWindowVisible(ventana) &&
+        (!b->propietario || GetWindow(ventana, GW_OWNER) == b->propietario)) {
+        b->hallada = ventana;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND BuscarVentana(DWORD proceso, const wchar_t* clase, HWND propietario) {
+    Busqueda b{proceso, clase, propietario};
+    EnumWindows(Mirar, LPARAM(&b));
+    return b.hallada;
+}
+
+}  // namespace
+
+Programa::Programa(const std::wstring& ejecutable) {
+    STARTUPINFOW inicio{};
+    inicio.cb = sizeof inicio;
+    std::wstring linea = L"\"" + ejecutable + L"\"";
+    if (!CreateProcessW(ejecutable.c_str(), linea.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &inicio, &proceso_)) {
+        std::printf("cannot start %s (error %lu)\n", Utf8(ejecutable).c_str(), GetLastError());
+        return;
+    }
+    WaitForInputIdle(proceso_.hProcess, 20000);
+    Esperar(
+        [&] {
+            principal_ = BuscarVentana(proceso_.dwProcessId, win32::kClaseVelmora, nullptr);
+            return principal_ != nullptr;
+        },
+        20s);
+}
+
+Programa::~Programa() {
+    if (!proceso_.hProcess) return;
+    if (WaitForSingleObject(proceso_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(proceso_.hProcess, 99);
+        WaitForSingleObject(proceso_.hProcess, 5000);
+    }
+    CloseHandle(proceso_.hThread);
+    CloseHandle(proceso_.hProcess);
+}
+
+HWND Programa::Control(const char* nombre) const {
+    return GetDlgItem(principal_, win32::IdControl(ui::kControlesVelmora, nombre));
+}
+
+HWND Programa::Campo(IdCampo id) const {
+    return Control(DatosDe(id).nombre.data());
+}
+
+void Programa::Escribir(IdCampo id, const std::wstring& texto) const {
+    SendMessageW(Campo(id), WM_SETTEXT, 0, LPARAM(texto.c_str()));
+}
+
+void Programa::EscribirTodos(const FilaTextos& textos) const {
+    for (const velmora::Campo& c : kCampos) Escribir(c.id, Ancho(textos[std::size_t(c.id)]));
+}
+
+std::vector<std::wstring> Programa::TextosDeCampos() const {
+    std::vector<std::wstring> textos;
+    for (const velmora::Campo& c : kCampos) textos.push_back(Texto(Campo(c.id)));
+    return textos;
+}
+
+void Programa::Calcular() const {
+    // Posted: a click that opens a message box returns only once it closes.
+    PostMessageW(Control("cmdCalcular"), BM_CLICK, 0, 0);
+}
+
+void Programa::Comando(const char* nombre) const {
+    PostMessageW(principal_, WM_COMMAND, WPARAM(win32::IdMenu(ui::kMenuVelmora, nombre)), 0);
+}
+
+Caja Programa::BuscarCaja(std::chrono::milliseconds limite) const {
+    Caja caja;
+    Esperar(
+        [&] {
+            caja.ventana = BuscarVentana(proceso_.dwProcessId, L"#32770", principal_);
+            return caja.ventana != nullptr;
+        },
+        limite);
+    if (!caja.ventana) return caja;
+    caja.titulo = Texto(caja.ventana);
+    caja.texto = Texto(GetDlgItem(caja.ventana, 0xFFFF));
+    for (HWND hijo = GetWindow(caja.ventana, GW_CHILD); hijo; hijo = GetWindow(hijo, GW_HWNDNEXT)) {
+        wchar_t clase[32] = {};
+        GetClassNameW(hijo, clase, 32);
+        if (std::wstring_view(clase) == L"Button") caja.botones.push_back(GetDlgCtrlID(hijo));
+    }
+    // Every box keeps a control for its icon (id 20); it holds none here.
+    if (HWND icono = GetDlgItem(caja.ventana, 20)) {
+        caja.icono = SendMessageW(icono, STM_GETICON, 0, 0) != 0;
+    }
+    return caja;
+}
+
+bool Programa::CerrarCaja(const Caja& caja) const {
+    PostMessageW(caja.ventana, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 LPARAM(GetDlgItem(caja.ventana, IDOK)));
+    return Esperar([&] { return !IsWindow(caja.ventana); });
+}
+
+HWND Programa::Ventana(const wchar_t* clase, std::chrono::milliseconds limite) const {
+    HWND ventana = nullptr;
+    Esperar(
+        [&] {
+            ventana = BuscarVentana(proceso_.dwProcessId, clase, nullptr);
+            return ventana != nullptr;
+        },
+        limite);
+    return ventana;
+}
+
+int Programa::EsperarFin(std::chrono::milliseconds limite) const {
+    if (WaitForSingleObject(proceso_.hProcess, DWORD(limite.count())) != WAIT_OBJECT_0) return -1;
+    DWORD codigo = 0;
+    GetExitCodeProcess(proceso_.hProcess, &codigo);
+    return int(codigo);
+}
+
+bool Cuenta::operator()(bool bien, const std::string& que) {
+    std::printf("%s: %s\n", bien ? "ok" : "FAIL", que.c_str());
+    std::fflush(stdout);
+    (bien ? bien_ : mal_)++;
+    return bien;
+}
+
+int Cuenta::Terminar() const {
+    std::printf("%d passed, %d failed\n", bien_, mal_);
+    return mal_ == 0 ? 0 : 1;
+}
+
+}  // namespace velmora::prueba

@@ -1,0 +1,542 @@
+// Velmora.exe driven from another process, as a user's tools meet it:
+// end-to-end test of the Windows front end, run under Wine by
+// scripts/probar-windows at several regional conventions and DPIs.
+//
+//   prueba_extremo.exe path\to\Velmora.exe dpi
+//
+// Types the worked example and reads the results, checks every message of a
+// request (title, text, a single OK button, no icon, result and fields
+// kept), the place and size of every control in twips and that no caption
+// is cut, the examples and formula windows and the About box, the keyboard
+// order and Return on the focused button, refused texts that are too long,
+// the version record, and that "&Salir" and closing end the program with 0.
+// Prints one line a check and "N passed, N failed".
+#include <windows.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "Conductor.h"
+#include "calc/Mensajes.h"
+#include "ui/DisenoEjemplos.h"
+#include "ui/DisenoFormula.h"
+#include "ui/DisenoVelmora.h"
+#include "ui/Textos.h"
+#include "ui/win32/Identificadores.h"
+
+using namespace std::chrono_literals;
+using namespace velmora;
+using namespace velmora::prueba;
+
+namespace {
+
+std::wstring gEjecutable;
+
+std::string Convencion() {
+    wchar_t nombre[LOCALE_NAME_MAX_LENGTH] = {};
+    GetUserDefaultLocaleName(nombre, LOCALE_NAME_MAX_LENGTH);
+    return Utf8(nombre);
+}
+
+std::wstring Separador(LCTYPE que) {
+    wchar_t texto[8] = {};
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, que, texto, 8);
+    return texto;
+}
+
+// A whole number as the user types it: grouped by the user's separator, or
+// by the key that stands for it (a space for a blank, ' for U+2019).
+std::wstring Tecleado(long numero) {
+    std::wstring grupo = Separador(LOCALE_STHOUSAND);
+    if (grupo == L"\u00a0" || grupo == L"\u202f") grupo = L" ";
+    if (grupo == L"\u2019") grupo = L"'";
+    const std::wstring cifras = std::to_wstring(numero);
+    std::wstring texto;
+    for (std::size_t i = 0; i < cifras.size(); ++i) {
+        if (i > 0 && (cifras.size() - i) % 3 == 0) texto += grupo;
+        texto += cifras[i];
+    }
+    return texto;
+}
+
+std::wstring Resultado(const Programa& p) {
+    return Texto(p.Control("lblResultado"));
+}
+
+// Clicks "Calcular" and waits for the result to read `esperado`.
+bool CalculaY(const Programa& p, const std::wstring& esperado) {
+    SendMessageW(p.Control("lblResultado"), WM_SETTEXT, 0, LPARAM(L""));
+    p.Calcular();
+    return Esperar([&] { return Resultado(p) == esperado; }, 5s);
+}
+
+void EjemploResuelto(const Programa& p) {
+    p.EscribirTodos(kEjemploResuelto);
+    p.Escribir(IdCampo::txtPrecioCocheDiesel, Tecleado(2600000));
+    p.Escribir(IdCampo::txtPrecioCocheGasolina, Tecleado(2300000));
+}
+
+void Ventana(const Programa& p, Cuenta& ok) {
+    HWND v = p.Principal();
+    ok(Texto(v) == L"Amortización Diesel v1.0", "title " + Utf8(Texto(v)));
+    const auto estilo = GetWindowLongPtrW(v, GWL_STYLE);
+    ok((estilo & WS_MINIMIZEBOX) && !(estilo & WS_MAXIMIZEBOX) && !(estilo & WS_THICKFRAME),
+       "fixed single border, minimise button only");
+    ok(Resultado(p).empty(), "the result box starts empty");
+}
+
+void Calculos(const Programa& p, Cuenta& ok) {
+    EjemploResuelto(p);
+    ok(CalculaY(p, L"63829"), "worked example typed as a " + Convencion() + " user: 63829");
+    p.Escribir(IdCampo::txtKmAno, Tecleado(15000));
+    p.Escribir(IdCampo::txtInteres, L"5");
+    ok(CalculaY(p, L"74694"), "with 15000 km a year at 5 %: 74694");
+    SendMessageW(p.Control("lblResultado"), WM_SETTEXT, 0, LPARAM(L""));
+    p.Comando("menuCalcular");
+    ok(Esperar([&] { return Resultado(p) == L"74694"; }, 5s), "&Calcular in the menu: 74694");
+
+    // The widest results fit the box.
+    p.EscribirTodos({"12345679", "0", "0", "0", "100", "1", "", ""});
+    const std::wstring exponente = L"1" + Separador(LOCALE_SDECIMAL) + L"234568E+07";
+    ok(CalculaY(p, exponente), "ten million and more in exponent form: " + Utf8(exponente));
+}
+
+// The message rows: every field text, and the one message expected.
+struct FilaMensaje {
+    const char* nombre;
+    FilaTextos textos;
+    std::string mensaje;
+};
+
+void Mensajes(const Programa& p, Cuenta& ok) {
+    const FilaMensaje filas[] = {
+        {"todo vacio",
+         {"", "", "", "", "", "", "", ""},
+         "ERROR: faltan datos en la seccion diesel."},
+        {"sin precio gasolina",
+         {"2600000", "6", "115", "", "8", "145", "", ""},
+         "ERROR: faltan datos en la seccion gasolina."},
+        {"precio con unidad",
+         {"2600000", "6", "115", "2300000 pts", "8", "145", "", ""},
+         "ERROR: el dato Precio de la seccion gasolina no es un numero."},
+        {"precio fuera del double",
+         {"2600000", "6", "115", "1E400", "8", "145", "", ""},
+         "ERROR: el dato Precio de la seccion gasolina es demasiado grande."},
+        {"costes iguales",
+         {"2600000", "8", "150", "2300000", "8", "150", "", ""},
+         "ERROR: los dos coches cuestan lo mismo por kilometro; no se puede calcular la "
+         "amortizacion."},
+        {"diesel mas caro de usar",
+         {"2600000", "10", "150", "2300000", "8", "150", "", ""},
+         kMensajeNoSeAmortiza},
+        {"cero kilometros al ano",
+         {"2600000", "6", "150", "2300000", "8", "150", "0", "5"},
+         "ERROR: el dato Media de Km/año no puede ser 0."},
+    };
+    for (const FilaMensaje& fila : filas) {
+        EjemploResuelto(p);
+        CalculaY(p, L"63829");
+        p.EscribirTodos(fila.textos);
+        const auto antes = p.TextosDeCampos();
+        for (const char* como : {"cmdCalcular", "menuCalcular"}) {
+            if (std::string_view(como) == "cmdCalcular") {
+                p.Calcular();
+            } else {
+                p.Comando(como);
+            }
+            const Caja caja = p.BuscarCaja(5s);
+            const bool modal = !IsWindowEnabled(p.Principal());
+            const bool cerrada = caja.ventana && p.CerrarCaja(caja);
+            ok(caja.ventana && caja.titulo == L"Velmora" && caja.texto == Ancho(fila.mensaje) &&
+                   caja.botones == std::vector<int>{IDOK} && !caja.icono && modal && cerrada &&
+                   Resultado(p) == L"63829" && p.TextosDeCampos() == antes,
+               std::string("message (") + fila.nombre + ", " + como + "): " + Utf8(caja.texto));
+        }
+    }
+}
+
+// Every control in its place, in twips, and every caption whole, measured
+// with the message font at the window's DPI.
+// The DPI of the program's windows. (Wine answers GetDpiForWindow about
+// another process's window with 96 whatever the screen's; on its one
+// monitor a window has the system's DPI.)
+UINT gPuntosPorPulgada = 96;
+
+void Geometria(const char* ventana, HWND w, const ui::DisenoVentana& diseno, Cuenta& ok) {
+    const UINT dpi = gPuntosPorPulgada;
+    RECT cliente{};
+    GetClientRect(w, &cliente);
+    const double factor = cliente.right * 1440.0 / (double(diseno.anchoCliente) * dpi);
+    const double twipsPorPixel = 1440.0 / (dpi * factor);
+    ok(factor >= 1.0 &&
+           std::abs(cliente.bottom * twipsPorPixel - diseno.altoCliente) <= twipsPorPixel,
+       std::string(ventana) + ": client area " + std::to_string(diseno.anchoCliente) + " x " +
+           std::to_string(diseno.altoCliente) + " twips at " + std::to_string(dpi) +
+           " dpi, factor " + std::to_string(factor));
+
+    NONCLIENTMETRICSW metricas{};
+    metricas.cbSize = sizeof metricas;
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metricas, &metricas, 0, dpi);
+    HFONT fuente = CreateFontIndirectW(&metricas.lfMessageFont);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ anterior = SelectObject(dc, fuente);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+
+    std::vector<std::string> fuera, cortados;
+    for (const ui::Control& c : diseno.controles) {
+        HWND control = GetDlgItem(w, win32::IdControl(diseno.controles, c.nombre));
+        RECT r{};
+        GetWindowRect(control, &r);
+        MapWindowPoints(HWND_DESKTOP, w, reinterpret_cast<POINT*>(&r), 2);
+        int x = 0, y = 0;
+        if (c.contenedor) {
+            const ui::Control& marco =
+                diseno.controles[ui::IndiceControl(diseno.controles, c.contenedor)];
+            x = marco.izquierda;
+            y = marco.arriba;
+        }
+        const bool linea = c.tipo == ui::Tipo::Linea;
+        const double esperado[] = {double(x + c.izquierda), double(y + c.arriba),
+                                   double(linea ? c.ancho - c.izquierda : c.ancho),
+                                   linea ? twipsPorPixel : double(c.alto)};
+        const double medido[] = {r.left * twipsPorPixel, r.top * twipsPorPixel,
+                                 (r.right - r.left) * twipsPorPixel,
+                                 (r.bottom - r.top) * twipsPorPixel};
+        for (int i = 0; i < 4; ++i) {
+            // Both edges are rounded to pixels, and the factor is read back
+            // from the rounded client width: a pixel and a half of play.
+            if (std::abs(esperado[i] - medido[i]) > 1.5 * twipsPorPixel) {
+                char detalle[160];
+                std::snprintf(detalle, sizeof detalle,
+                              "%s (%.0f,%.0f %.0fx%.0f twips, not %.0f,%.0f %.0fx%.0f)", c.nombre,
+                              medido[0], medido[1], medido[2], medido[3], esperado[0], esperado[1],
+                              esperado[2], esperado[3]);
+                fuera.push_back(detalle);
+                break;
+            }
+        }
+        // The caption whole in its box.
+        const std::wstring texto = Texto(control);
+        SIZE tamano{};
+        GetTextExtentPoint32W(dc, texto.c_str(), int(texto.size()), &tamano);
+        const int ancho = r.right - r.left, alto = r.bottom - r.top;
+        bool cabe = true;
+        switch (c.tipo) {
+            case ui::Tipo::Etiqueta:
+                cabe = tamano.cx <= ancho && tm.tmHeight <= alto;
+                break;
+            case ui::Tipo::Boton:
+            case ui::Tipo::Marco:
+                cabe = tamano.cx + 8 <= ancho;
+                break;
+            case ui::Tipo::Campo:
+                cabe = tm.tmHeight + 2 <= alto;
+                break;
+            case ui::Tipo::Lista: {
+                const auto filas = SendMessageW(control, LB_GETCOUNT, 0, 0);
+                const auto altoFila = SendMessageW(control, LB_GETITEMHEIGHT, 0, 0);
+                RECT dentro{};
+                GetClientRect(control, &dentro);
+                cabe = filas * altoFila <= dentro.bottom;
+                for (int f = 0; f < filas && cabe; ++f) {
+                    std::wstring fila(std::size_t(SendMessageW(control, LB_GETTEXTLEN, f, 0)),
+                                      L'\0');
+                    SendMessageW(control, LB_GETTEXT, f, LPARAM(fila.data()));
+                    SIZE t{};
+                    GetTextExtentPoint32W(dc, fila.c_str(), int(fila.size()), &t);
+                    cabe = t.cx <= dentro.right;
+                }
+                break;
+            }
+            case ui::Tipo::Linea:
+                break;
+        }
+        if (!cabe) cortados.push_back(c.nombre);
+    }
+    SelectObject(dc, anterior);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(fuente);
+    const auto lista = [](const std::vector<std::string>& v) {
+        std::string s;
+        for (const auto& n : v) s += " " + n;
+        return s;
+    };
+    ok(fuera.empty(), std::string(ventana) + ": every control at its twips" + lista(fuera));
+    ok(cortados.empty(), std::string(ventana) + ": no caption cut" + lista(cortados));
+}
+
+HWND AbrirVentanaFija(const Programa& p, const char* comando, const wchar_t* titulo) {
+    p.Comando(comando);
+    HWND w = p.Ventana(win32::kClaseVentanaFija, 5s);
+    return (w && Texto(w) == titulo) ? w : nullptr;
+}
+
+bool CerrarVentana(const Programa& p, HWND w) {
+    PostMessageW(w, WM_CLOSE, 0, 0);
+    return Esperar([&] { return !IsWindow(w) && IsWindowEnabled(p.Principal()); });
+}
+
+void Ejemplos(const Programa& p, Cuenta& ok) {
+    const std::vector<std::wstring> esperadas = {
+        L"Citroen Xantia 2.0HDi/1.816V = 80.000 Km",
+        L"Citroen Xsara 2.0HDi/1.6i = 130.000 Km",
+        L"Fiat Punto 1.9-JTD /1.2 16V = 123.000 Km",
+        L"Ford Fiesta 1.8-TDdi /1.2 16V = 67.000 Km",
+        L"Ford Focus TDdi 90 / 1.6i = 70.000 Km",
+        L"Nissan Almera 2.2Di/1.8i = 75.000 Km",
+        L"Opel Astra 2.0-DTi/1.6 16V = 105.000 Km",
+        L"Opel Vectra 2.0-DTi/1.6 16V = 190.000 Km",
+        L"Peugeot 206 2.0HDi/1.6i = 104.000 Km",
+        L"Peugeot 406 2.0HDi/1.8 = 120.000 Km",
+        L"Renault Clio 1.9-DTI/1.4-16V = 86.000 Km",
+        L"Renault Laguna 1.9-dCi/1.6-16V = 78.000 Km",
+        L"Renault Megane 1.9-dTi/1.6-16V = 80.000 Km",
+        L"Seat Ibiza TDi/1.6i = 42.000 Km",
+        L"Seat Leon 1.9-TDi/1.8 20V = 35.000 Km",
+        L"Seat Toledo 1.9TDi / 1.8 20V = 26.000 Km",
+    };
+    for (int vez = 1; vez <= 3; ++vez) {
+        HWND w = AbrirVentanaFija(p, "menuEjemplos", L"Ejemplos :");
+        if (!ok(w != nullptr, "Ejemplos opens, time " + std::to_string(vez))) return;
+        HWND lista = GetDlgItem(w, win32::IdControl(ui::kControlesEjemplos, "lstEjemplos"));
+        std::vector<std::wstring> filas;
+        const auto n = SendMessageW(lista, LB_GETCOUNT, 0, 0);
+        for (int f = 0; f < n; ++f) {
+            std::wstring fila(std::size_t(SendMessageW(lista, LB_GETTEXTLEN, f, 0)), L'\0');
+            SendMessageW(lista, LB_GETTEXT, f, LPARAM(fila.data()));
+            filas.push_back(fila);
+        }
+        const auto estilo = GetWindowLongPtrW(w, GWL_STYLE);
+        HWND pie = GetDlgItem(w, win32::IdControl(ui::kControlesEjemplos, "Label1"));
+        ok(filas == esperadas && !(GetWindowLongPtrW(lista, GWL_STYLE) & WS_VSCROLL) &&
+               SendMessageW(lista, LB_GETCURSEL, 0, 0) == LB_ERR &&
+               !IsWindowEnabled(p.Principal()) && (estilo & WS_SYSMENU) &&
+               !(estilo & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)) &&
+               Texto(pie) == L"Ejemplos cogidos de la revista Coche Actual" &&
+               (GetWindowLongPtrW(pie, GWL_STYLE) & SS_CENTER),
+           "Ejemplos: 16 rows in order, none selected, no scroll bar, modal, close button only");
+        if (vez == 1) Geometria("Ejemplos", w, ui::kDisenoEjemplos, ok);
+        ok(CerrarVentana(p, w), "Ejemplos closes and the main window takes input again");
+    }
+}
+
+void Formula(const Programa& p, Cuenta& ok) {
+    HWND w = AbrirVentanaFija(p, "menuFormula", L"Formula");
+    if (!ok(w != nullptr, "Formula opens")) return;
+    const auto texto = [&](const char* nombre) {
+        return Texto(GetDlgItem(w, win32::IdControl(ui::kControlesFormula, nombre)));
+    };
+    ok(texto("Label1") == L"Formula matemática para la realización de los calculos es:" &&
+           texto("Label2") == L"PCD - PCG" &&
+           texto("Label10") == L"PG    - Precio del litro de gasolina",
+       "Formula: its texts exact");
+    // The main fraction bar is drawn over the bottom of "PCD - PCG".
+    HWND etiqueta = GetDlgItem(w, win32::IdControl(ui::kControlesFormula, "Label2"));
+    HWND barra = GetDlgItem(w, win32::IdControl(ui::kControlesFormula, "Line1"));
+    RECT e{}, b{};
+    GetWindowRect(etiqueta, &e);
+    GetWindowRect(barra, &b);
+    POINT cruce{(e.left + e.right) / 2, b.top};
+    ScreenToClient(w, &cruce);
+    ok(IntersectRect(&e, &e, &b) && ChildWindowFromPointEx(w, cruce, CWP_ALL) == barra,
+       "Formula: the fraction bar over the numerator");
+    bool enfocable = false;
+    for (HWND h = GetWindow(w, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+        enfocable = enfocable || (GetWindowLongPtrW(h, GWL_STYLE) & WS_TABSTOP);
+    }
+    ok(!enfocable, "Formula: nothing takes the focus");
+    Geometria("Formula", w, ui::kDisenoFormula, ok);
+    ok(CerrarVentana(p, w), "Formula closes");
+}
+
+void AcercaDe(const Programa& p, Cuenta& ok) {
+    p.Comando("menuAcercaDe");
+    const Caja caja = p.BuscarCaja(5s);
+    ok(caja.ventana && caja.titulo == L"Velmora" && caja.texto == Ancho(ui::TextoAcercaDe()) &&
+           caja.botones == std::vector<int>{IDOK} && !caja.icono,
+       "Acerca de: its four lines, title Velmora, one OK, no icon");
+    if (caja.ventana) ok(p.CerrarCaja(caja), "Acerca de closes");
+}
+
+// A key pressed and released, sent to the foreground window.
+void Tecla(WORD tecla) {
+    INPUT entrada[2] = {};
+    entrada[0].type = entrada[1].type = INPUT_KEYBOARD;
+    entrada[0].ki.wVk = entrada[1].ki.wVk = tecla;
+    entrada[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, entrada, sizeof(INPUT));
+}
+
+HWND Foco(const Programa& p) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(p.Principal(), nullptr), &info);
+    return info.hwndFocus;
+}
+
+void Teclado(const Programa& p, Cuenta& ok) {
+    SetForegroundWindow(p.Principal());
+    // A click into the diesel price puts the focus there.
+    HWND primero = p.Campo(IdCampo::txtPrecioCocheDiesel);
+    PostMessageW(primero, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageW(primero, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    ok(Esperar([&] { return Foco(p) == primero; }, 5s), "a click puts the focus in a field");
+    const char* orden[] = {"txtConsumoMedioDiesel",
+                           "txtPrecioLitroGasoil",
+                           "txtPrecioCocheGasolina",
+                           "txtConsumoMedioGasolina",
+                           "txtPrecioLitroGasolina",
+                           "cmdCalcular",
+                           "txtKmAno",
+                           "txtInteres",
+                           "txtPrecioCocheDiesel"};
+    bool enOrden = true;
+    std::string recorrido;
+    for (const char* siguiente : orden) {
+        Tecla(VK_TAB);
+        const bool llega = Esperar([&] { return Foco(p) == p.Control(siguiente); }, 2s);
+        recorrido += std::string(" ") + (llega ? siguiente : "?");
+        enOrden = enOrden && llega;
+    }
+    ok(enOrden, "Tab:" + recorrido);
+
+    // Return in a field presses nothing; on the focused button it calculates,
+    // as Space does.
+    EjemploResuelto(p);
+    SendMessageW(p.Control("lblResultado"), WM_SETTEXT, 0, LPARAM(L""));
+    Tecla(VK_RETURN);
+    Sleep(300);
+    ok(Resultado(p).empty() && !p.BuscarCaja(0ms).ventana, "Return in a field starts nothing");
+    for (int i = 0; i < 6; ++i) Tecla(VK_TAB);
+    const bool enBoton = Esperar([&] { return Foco(p) == p.Control("cmdCalcular"); }, 2s);
+    SendMessageW(p.Control("lblResultado"), WM_SETTEXT, 0, LPARAM(L""));
+    Tecla(VK_RETURN);
+    ok(enBoton && Esperar([&] { return Resultado(p) == L"63829"; }, 5s),
+       "Return on the focused Calcular: 63829");
+    SendMessageW(p.Control("lblResultado"), WM_SETTEXT, 0, LPARAM(L""));
+    Tecla(VK_SPACE);
+    ok(Esperar([&] { return Resultado(p) == L"63829"; }, 5s), "Space on the focused Calcular");
+}
+
+bool PonerPortapapeles(HWND propietario, const std::wstring& texto) {
+    if (!OpenClipboard(propietario)) return false;
+    EmptyClipboard();
+    HGLOBAL memoria = GlobalAlloc(GMEM_MOVEABLE, (texto.size() + 1) * sizeof(wchar_t));
+    auto* destino = static_cast<wchar_t*>(GlobalLock(memoria));
+    std::copy(texto.c_str(), texto.c_str() + texto.size() + 1, destino);
+    GlobalUnlock(memoria);
+    SetClipboardData(CF_UNICODETEXT, memoria);
+    CloseClipboard();
+    return true;
+}
+
+void TextosLargos(const Programa& p, Cuenta& ok) {
+    EjemploResuelto(p);
+    HWND campo = p.Campo(IdCampo::txtPrecioCocheDiesel);
+    const std::wstring antes = Texto(campo);
+    const std::wstring mensaje = Ancho(MensajeTextoDemasiadoLargo(IdCampo::txtPrecioCocheDiesel));
+    const auto negado = [&](const std::function<void()>& accion) {
+        accion();
+        const Caja caja = p.BuscarCaja(5s);
+        const bool cerrada = caja.ventana && p.CerrarCaja(caja);
+        return cerrada && caja.texto == mensaje && Texto(campo) == antes;
+    };
+    const std::wstring demasiado(kLargoMaximoCampo + 1, L'7');
+    ok(negado([&] { SendMessageW(campo, WM_SETTEXT, 0, LPARAM(demasiado.c_str())); }),
+       "a text one character over the bound, set: refused with its message, field kept");
+    const std::wstring mega(std::size_t(1) << 20, L'7');
+    ok(PonerPortapapeles(p.Principal(), mega) && negado([&] {
+           SendMessageW(campo, EM_SETSEL, 0, -1);
+           SendMessageW(campo, WM_PASTE, 0, 0);
+       }),
+       "a megabyte pasted: refused with its message, field kept");
+
+    const std::wstring lleno(kLargoMaximoCampo, L'7');
+    PonerPortapapeles(p.Principal(), lleno);
+    SendMessageW(campo, EM_SETSEL, 0, -1);
+    SendMessageW(campo, WM_PASTE, 0, 0);
+    ok(Texto(campo) == lleno && !p.BuscarCaja(300ms).ventana,
+       "a paste as long as the bound is taken whole");
+    const std::wstring conLleno = Texto(campo);
+    PostMessageW(campo, WM_CHAR, L'1', 0);
+    const Caja caja = p.BuscarCaja(5s);
+    const bool cerrada = caja.ventana && p.CerrarCaja(caja);
+    ok(cerrada && caja.texto == mensaje && Texto(campo) == conLleno,
+       "a key press into a full field: refused with its message");
+    p.Escribir(IdCampo::txtPrecioCocheDiesel, L"2600000");
+}
+
+std::wstring ValorDeVersion(const std::vector<char>& datos, const wchar_t* nombre) {
+    wchar_t* valor = nullptr;
+    UINT largo = 0;
+    const std::wstring ruta = std::wstring(L"\\StringFileInfo\\040A04B0\\") + nombre;
+    if (!VerQueryValueW(datos.data(), ruta.c_str(), reinterpret_cast<void**>(&valor), &largo))
+        return {};
+    return std::wstring(valor, largo ? largo - 1 : 0);
+}
+
+void Version(Cuenta& ok) {
+    DWORD ignorado = 0;
+    std::vector<char> datos(GetFileVersionInfoSizeW(gEjecutable.c_str(), &ignorado));
+    const bool leido = !datos.empty() && GetFileVersionInfoW(gEjecutable.c_str(), 0,
+                                                             DWORD(datos.size()), datos.data());
+    VS_FIXEDFILEINFO* fija = nullptr;
+    UINT largo = 0;
+    const bool fijo =
+        leido && VerQueryValueW(datos.data(), L"\\", reinterpret_cast<void**>(&fija), &largo) &&
+        fija->dwFileVersionMS == 0 && fija->dwFileVersionLS == 2 && fija->dwProductVersionMS == 0 &&
+        fija->dwProductVersionLS == 2;
+    DWORD* traduccion = nullptr;
+    const bool idioma = leido &&
+                        VerQueryValueW(datos.data(), L"\\VarFileInfo\\Translation",
+                                       reinterpret_cast<void**>(&traduccion), &largo) &&
+                        largo >= 4 && LOWORD(*traduccion) == 0x040A && HIWORD(*traduccion) == 1200;
+    ok(fijo && idioma && ValorDeVersion(datos, L"FileVersion") == L"0.00.0002" &&
+           ValorDeVersion(datos, L"ProductVersion") == L"0.00.0002" &&
+           ValorDeVersion(datos, L"ProductName") == L"Velmora" &&
+           ValorDeVersion(datos, L"InternalName") == L"Velmora" &&
+           ValorDeVersion(datos, L"OriginalFilename") == L"Velmora.exe",
+       "version record 0.00.0002, Spanish, Velmora, Velmora.exe");
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t* argv[]) {
+    if (argc != 3) {
+        std::printf("uso: prueba_extremo Velmora.exe puntos-por-pulgada\n");
+        return 2;
+    }
+    gEjecutable = argv[1];
+    gPuntosPorPulgada = GetDpiForSystem();
+    Cuenta ok;
+    std::printf("convention %s\n", Convencion().c_str());
+    ok(gPuntosPorPulgada == UINT(_wtoi(argv[2])),
+       "the screen has " + std::to_string(gPuntosPorPulgada) + " dpi");
+    {
+        Programa p(gEjecutable);
+        if (!ok(p.Arrancado(), "Velmora starts and shows its window")) return ok.Terminar();
+        Ventana(p, ok);
+        Geometria("Velmora", p.Principal(), ui::kDisenoVelmora, ok);
+        Calculos(p, ok);
+        Mensajes(p, ok);
+        Ejemplos(p, ok);
+        Formula(p, ok);
+        AcercaDe(p, ok);
+        Teclado(p, ok);
+        TextosLargos(p, ok);
+        EjemploResuelto(p);
+        CalculaY(p, L"63829");
+        p.Comando("menuSalir");
+        ok(p.EsperarFin(10s) == 0, "&Salir with a result shown ends the program with 0");
+    }
+    {
+        Programa p(gEjecutable);
+        PostMessageW(p.Principal(), WM_CLOSE, 0, 0);
+        ok(p.Arrancado() && p.EsperarFin(10s) == 0, "closing the main window ends it with 0");
+    }
+    Version(ok);
+    return ok.Terminar();
+}

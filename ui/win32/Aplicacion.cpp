@@ -1,0 +1,113 @@
+#include "Aplicacion.h"
+
+#include <memory>
+
+#include "Ejemplos.h"
+#include "Formula.h"
+#include "Identificadores.h"
+#include "Unicode.h"
+#include "VentanaFija.h"
+#include "VentanaVelmora.h"
+#include "ui/Colocacion.h"
+#include "ui/Textos.h"
+
+namespace velmora::win32 {
+
+namespace {
+
+// A line of the formula window: a rectangle in the text colour.
+LRESULT CALLBACK ProcLinea(HWND linea, UINT mensaje, WPARAM w, LPARAM l) {
+    if (mensaje == WM_PAINT) {
+        PAINTSTRUCT pintura;
+        HDC dc = BeginPaint(linea, &pintura);
+        RECT caja;
+        GetClientRect(linea, &caja);
+        FillRect(dc, &caja, GetSysColorBrush(COLOR_WINDOWTEXT));
+        EndPaint(linea, &pintura);
+        return 0;
+    }
+    return DefWindowProcW(linea, mensaje, w, l);
+}
+
+HICON Icono(HINSTANCE instancia, int lado) {
+    return HICON(
+        LoadImageW(instancia, MAKEINTRESOURCEW(kIdIcono), IMAGE_ICON, lado, lado, LR_SHARED));
+}
+
+}  // namespace
+
+void PonerIcono(HWND ventana) {
+    const auto instancia = HINSTANCE(GetWindowLongPtrW(ventana, GWLP_HINSTANCE));
+    SendMessageW(ventana, WM_SETICON, ICON_BIG,
+                 LPARAM(Icono(instancia, GetSystemMetrics(SM_CXICON))));
+    SendMessageW(ventana, WM_SETICON, ICON_SMALL,
+                 LPARAM(Icono(instancia, GetSystemMetrics(SM_CXSMICON))));
+}
+
+void RegistrarClases(HINSTANCE instancia) {
+    const auto icono = [instancia](int lado) { return Icono(instancia, lado); };
+    const auto registrar = [&](const wchar_t* nombre, WNDPROC proc) {
+        WNDCLASSEXW clase{};
+        clase.cbSize = sizeof clase;
+        clase.lpfnWndProc = proc;
+        clase.hInstance = instancia;
+        clase.hIcon = icono(GetSystemMetrics(SM_CXICON));
+        clase.hIconSm = icono(GetSystemMetrics(SM_CXSMICON));
+        clase.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+        clase.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
+        clase.lpszClassName = nombre;
+        RegisterClassExW(&clase);
+    };
+    registrar(kClaseVelmora, VentanaVelmora::Procedimiento);
+    registrar(kClaseVentanaFija, VentanaFija::Procedimiento);
+    registrar(kClaseLinea, ProcLinea);
+}
+
+void MostrarMensaje(HWND propietario, std::string_view texto) {
+    // No MB_ICON* flag: the box shows no icon.
+    MessageBoxW(propietario, Ancho(texto).c_str(), Ancho(ui::kTituloAplicacion).c_str(), MB_OK);
+}
+
+void ColocarEnPantalla(HWND ventana) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(ventana, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& libre = monitor.rcWork;
+    RECT marco{};
+    GetWindowRect(ventana, &marco);
+    const ui::Posicion p = ui::PosicionDeVentana(
+        marco.right - marco.left, marco.bottom - marco.top,
+        {libre.left, libre.top, libre.right - libre.left, libre.bottom - libre.top});
+    SetWindowPos(ventana, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int BucleDeMensajes(const std::function<bool()>& seguir) {
+    MSG mensaje;
+    while (seguir()) {
+        const BOOL hay = GetMessageW(&mensaje, nullptr, 0, 0);
+        if (hay == 0 || hay == -1) {
+            // WM_QUIT: the program ends; an outer loop must see it too.
+            PostQuitMessage(int(mensaje.wParam));
+            return int(mensaje.wParam);
+        }
+        HWND raiz = GetAncestor(mensaje.hwnd, GA_ROOT);
+        if (raiz && IsDialogMessageW(raiz, &mensaje)) continue;
+        TranslateMessage(&mensaje);
+        DispatchMessageW(&mensaje);
+    }
+    return -1;
+}
+
+Ejemplos& FormularioEjemplos() {
+    static std::unique_ptr<Ejemplos> formulario;
+    if (!formulario) formulario = std::make_unique<Ejemplos>();
+    return *formulario;
+}
+
+Formula& FormularioFormula() {
+    static std::unique_ptr<Formula> formulario;
+    if (!formulario) formulario = std::make_unique<Formula>();
+    return *formulario;
+}
+
+}  // namespace velmora::win32

@@ -1,0 +1,41 @@
+// The application shell on Windows: the window classes and the icon, the
+// message box every message of the program uses, where a window goes on the
+// screen, the message loop, and the program-wide references to the examples
+// and formula windows.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string_view>
+
+namespace velmora::win32 {
+
+class Ejemplos;
+class Formula;
+
+// Registers the classes of the program's windows, each with the two-car icon.
+void RegistrarClases(HINSTANCE instancia);
+
+// Gives a window the two-car icon, large and small, also for the task bar
+// and for tools that ask the window for it.
+void PonerIcono(HWND ventana);
+
+// A modal message box over `propietario`: the text as its only content, an
+// OK button only, no icon, the title "Velmora". Returns once it is closed.
+void MostrarMensaje(HWND propietario, std::string_view texto);
+
+// Centres a window in the work area of its monitor, or puts it at the
+// area's edge on an axis where it is larger (ui/Colocacion.h).
+void ColocarEnPantalla(HWND ventana);
+
+// Runs the message loop, Tab, Shift+Tab, access keys, Return and Escape
+// through the dialog manager, until `seguir` says no or the program ends.
+// Gives the exit code when the program ends, -1 otherwise.
+int BucleDeMensajes(const std::function<bool()>& seguir);
+
+// The one window object of each kind, created on first use.
+Ejemplos& FormularioEjemplos();
+Formula& FormularioFormula();
+
+}  // namespace velmora::win32

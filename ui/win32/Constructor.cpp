@@ -1,0 +1,290 @@
+#include "Constructor.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <string>
+
+#include "Identificadores.h"
+#include "Unicode.h"
+#include "calc/Campos.h"
+
+namespace velmora::win32 {
+
+using ui::Control;
+using ui::Tipo;
+
+namespace {
+
+[[noreturn]] void FalloDelPrograma(const char* que, std::string_view nombre) {
+    std::fprintf(stderr, "velmora: %s %.*s\n", que, int(nombre.size()), nombre.data());
+    std::abort();
+}
+
+// The class, styles and extended styles of the Win32 control for a row.
+struct Clase {
+    const wchar_t* nombre;
+    DWORD estilo;
+    DWORD estiloExtendido;
+};
+
+Clase ClaseDe(const Control& c) {
+    // Every control is clipped by the ones above it, so a line drawn over a
+    // label stays visible; a group box is not, since it is drawn behind the
+    // controls it holds.
+    constexpr DWORD kHijo = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    switch (c.tipo) {
+        case Tipo::Marco:
+            return {L"BUTTON", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0};
+        case Tipo::Etiqueta:
+            return {L"STATIC",
+                    kHijo | SS_NOPREFIX | SS_CENTERIMAGE |
+                        ((c.banderas & ui::Centrado) ? SS_CENTER : SS_LEFT),
+                    0};
+        case Tipo::Campo:
+            return {L"EDIT", kHijo | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+        case Tipo::Boton:
+            return {L"BUTTON", kHijo | WS_TABSTOP | BS_PUSHBUTTON, 0};
+        case Tipo::Lista:
+            return {L"LISTBOX",
+                    kHijo | WS_TABSTOP | WS_VSCROLL | LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                    WS_EX_CLIENTEDGE};
+        case Tipo::Linea:
+            return {kClaseLinea, kHijo, 0};
+    }
+    return {L"STATIC", kHijo, 0};
+}
+
+// The length of the text a paste into a single-line edit would insert:
+// the clipboard's text up to its first line break, counted up to one past
+// the field's bound (enough to refuse it, however long it is).
+std::size_t LargoDelPortapapeles(HWND campo) {
+    std::size_t largo = 0;
+    if (!OpenClipboard(campo)) return 0;
+    if (HANDLE datos = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* texto = static_cast<const wchar_t*>(GlobalLock(datos))) {
+            const std::size_t tope = GlobalSize(datos) / sizeof(wchar_t);
+            const std::size_t maximo = std::min(tope, kLargoMaximoCampo + 1);
+            while (largo < maximo && texto[largo] != L'\0' && texto[largo] != L'\r' &&
+                   texto[largo] != L'\n') {
+                ++largo;
+            }
+            GlobalUnlock(datos);
+        }
+    }
+    CloseClipboard();
+    return largo;
+}
+
+void Rechazar(HWND campo) {
+    PostMessageW(GetParent(campo), kMensajeTextoDemasiadoLargo, WPARAM(GetDlgCtrlID(campo)), 0);
+}
+
+LRESULT CALLBACK ProcCampo(HWND campo, UINT mensaje, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+    switch (mensaje) {
+        case WM_PASTE: {
+            DWORD inicio = 0, fin = 0;
+            SendMessageW(campo, EM_GETSEL, WPARAM(&inicio), LPARAM(&fin));
+            const std::size_t resto = std::size_t(GetWindowTextLengthW(campo)) - (fin - inicio);
+            if (resto + LargoDelPortapapeles(campo) > kLargoMaximoCampo) {
+                Rechazar(campo);
+                return 0;
+            }
+            break;
+        }
+        case WM_SETTEXT: {
+            const auto* texto = reinterpret_cast<const wchar_t*>(l);
+            if (texto && std::wcslen(texto) > kLargoMaximoCampo) {
+                Rechazar(campo);
+                return FALSE;
+            }
+            break;
+        }
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(campo, ProcCampo, 1);
+            break;
+    }
+    return DefSubclassProc(campo, mensaje, w, l);
+}
+
+}  // namespace
+
+Construidos::~Construidos() {
+    if (fuente) DeleteObject(fuente);
+}
+
+HWND Construidos::Buscar(std::string_view nombre) const {
+    for (std::size_t i = 0; i < controles.size(); ++i) {
+        if (nombre == diseno->controles[i].nombre) return controles[i];
+    }
+    FalloDelPrograma("no control named", nombre);
+}
+
+int APixeles(int twips, UINT dpi, double factor) {
+    return int(std::lround(twips * double(dpi) * factor / 1440.0));
+}
+
+void LimitarCampo(HWND campo) {
+    SendMessageW(campo, EM_SETLIMITTEXT, kLargoMaximoCampo, 0);
+    SetWindowSubclass(campo, ProcCampo, 1, 0);
+}
+
+void ConstruirControles(const ui::DisenoVentana& diseno, HWND ventana, Construidos& construidos) {
+    construidos.diseno = &diseno;
+    const auto instancia = HINSTANCE(GetWindowLongPtrW(ventana, GWLP_HINSTANCE));
+    for (const Control& c : diseno.controles) {
+        const Clase clase = ClaseDe(c);
+        HWND control = CreateWindowExW(
+            clase.estiloExtendido, clase.nombre, Ancho(c.titulo).c_str(), clase.estilo, 0, 0, 0, 0,
+            ventana, HMENU(INT_PTR(IdControl(diseno.controles, c.nombre))), instancia, nullptr);
+        if (!control) FalloDelPrograma("cannot create the control", c.nombre);
+        if (c.tipo == Tipo::Campo) LimitarCampo(control);
+        construidos.controles.push_back(control);
+    }
+    // A new child goes to the bottom of its siblings, so the table's order
+    // is the keyboard's. Frames and lines take no focus: frames go to the
+    // bottom, behind the controls they hold, and lines to the top, over the
+    // labels they cross.
+    for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
+        const Tipo tipo = diseno.controles[i].tipo;
+        if (tipo == Tipo::Marco || tipo == Tipo::Linea) {
+            SetWindowPos(construidos.controles[i], tipo == Tipo::Marco ? HWND_BOTTOM : HWND_TOP, 0,
+                         0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    }
+}
+
+void Colocar(Construidos& construidos, HWND ventana) {
+    const ui::DisenoVentana& diseno = *construidos.diseno;
+    const UINT dpi = GetDpiForWindow(ventana);
+
+    // The message font at this DPI, for every control.
+    NONCLIENTMETRICSW metricas{};
+    metricas.cbSize = sizeof metricas;
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metricas, &metricas, 0, dpi);
+    HFONT fuente = CreateFontIndirectW(&metricas.lfMessageFont);
+    for (HWND control : construidos.controles) SendMessageW(control, WM_SETFONT, WPARAM(fuente), 0);
+    if (construidos.fuente) DeleteObject(construidos.fuente);
+    construidos.fuente = fuente;
+    construidos.dpi = dpi;
+
+    HDC dc = GetDC(ventana);
+    HGDIOBJ anterior = SelectObject(dc, fuente);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    const auto ancho = [dc](const std::wstring& texto) {
+        SIZE tamano{};
+        GetTextExtentPoint32W(dc, texto.c_str(), int(texto.size()), &tamano);
+        return int(tamano.cx);
+    };
+    const auto px = [dpi](int pixelesA96) { return MulDiv(pixelesA96, int(dpi), 96); };
+    const int borde = 2 * GetSystemMetricsForDpi(SM_CXEDGE, dpi);
+
+    // The smallest factor with which every content fits its box, one pixel
+    // to spare for the rounding of both edges.
+    double factor = 1.0;
+    const auto exigir = [&](int necesario, int twips) {
+        if (necesario > 0 && twips > 0) {
+            factor = std::max(factor, (necesario + 1) * 1440.0 / (double(twips) * dpi));
+        }
+    };
+    for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
+        const Control& c = diseno.controles[i];
+        HWND control = construidos.controles[i];
+        switch (c.tipo) {
+            case Tipo::Marco: {
+                exigir(ancho(Ancho(c.titulo)) + px(16), c.ancho);
+                // The caption band ends above the frame's first control.
+                int primero = c.alto;
+                for (const Control& otro : diseno.controles) {
+                    if (ui::MismoNombre(otro.contenedor, c.nombre)) {
+                        primero = std::min(primero, otro.arriba);
+                    }
+                }
+                exigir(tm.tmHeight, primero);
+                break;
+            }
+            case Tipo::Etiqueta:
+                exigir(ancho(Ancho(c.muestra ? c.muestra : c.titulo)), c.ancho);
+                exigir(tm.tmHeight, c.alto);
+                break;
+            case Tipo::Campo:
+                exigir(tm.tmHeight + borde + px(2), c.alto);
+                break;
+            case Tipo::Boton:
+                exigir(ancho(Ancho(c.titulo)) + px(16), c.ancho);
+                exigir(tm.tmHeight + px(8), c.alto);
+                break;
+            case Tipo::Lista: {
+                const int filas = int(SendMessageW(control, LB_GETCOUNT, 0, 0));
+                const int altoFila = int(SendMessageW(control, LB_GETITEMHEIGHT, 0, 0));
+                int masAncha = 0;
+                for (int f = 0; f < filas; ++f) {
+                    std::wstring fila(std::size_t(SendMessageW(control, LB_GETTEXTLEN, f, 0)),
+                                      L'\0');
+                    SendMessageW(control, LB_GETTEXT, f, LPARAM(fila.data()));
+                    masAncha = std::max(masAncha, ancho(fila));
+                }
+                exigir(filas * altoFila + borde, c.alto);
+                exigir(masAncha + borde + px(6), c.ancho);
+                break;
+            }
+            case Tipo::Linea:
+                break;
+        }
+    }
+    SelectObject(dc, anterior);
+    ReleaseDC(ventana, dc);
+    construidos.factor = factor;
+
+    // Every control at its place; a frame's controls at the frame's plus
+    // their own.
+    for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
+        const Control& c = diseno.controles[i];
+        int x = 0, y = 0;
+        if (c.contenedor) {
+            const Control& marco =
+                diseno.controles[ui::IndiceControl(diseno.controles, c.contenedor)];
+            x = marco.izquierda;
+            y = marco.arriba;
+        }
+        const int izquierda = APixeles(x + c.izquierda, dpi, factor);
+        const int arriba = APixeles(y + c.arriba, dpi, factor);
+        int derecha, abajo;
+        if (c.tipo == Tipo::Linea) {
+            derecha = APixeles(x + c.ancho, dpi, factor);
+            abajo = arriba + 1;
+        } else {
+            derecha = APixeles(x + c.izquierda + c.ancho, dpi, factor);
+            abajo = APixeles(y + c.arriba + c.alto, dpi, factor);
+        }
+        SetWindowPos(construidos.controles[i], nullptr, izquierda, arriba, derecha - izquierda,
+                     abajo - arriba, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    // The window around the client area of the table; once more if the menu
+    // bar took another height than expected.
+    const int anchoCliente = APixeles(diseno.anchoCliente, dpi, factor);
+    const int altoCliente = APixeles(diseno.altoCliente, dpi, factor);
+    RECT marco{0, 0, anchoCliente, altoCliente};
+    AdjustWindowRectExForDpi(&marco, DWORD(GetWindowLongPtrW(ventana, GWL_STYLE)),
+                             GetMenu(ventana) != nullptr,
+                             DWORD(GetWindowLongPtrW(ventana, GWL_EXSTYLE)), dpi);
+    SetWindowPos(ventana, nullptr, 0, 0, marco.right - marco.left, marco.bottom - marco.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT cliente{};
+    GetClientRect(ventana, &cliente);
+    if (cliente.right != anchoCliente || cliente.bottom != altoCliente) {
+        SetWindowPos(ventana, nullptr, 0, 0,
+                     marco.right - marco.left + anchoCliente - cliente.right,
+                     marco.bottom - marco.top + altoCliente - cliente.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    InvalidateRect(ventana, nullptr, TRUE);
+}
+
+}  // namespace velmora::win32

@@ -1,0 +1,63 @@
+// Turns a window description (ui/Diseno.h) into Win32 controls.
+//
+// Every control becomes a child of the window itself, in the order of the
+// table: a frame is a group box drawn behind the controls it holds, which
+// stand at the frame's position plus their own, and the order of creation
+// is the keyboard order the dialog manager follows. A control's id comes
+// from Identificadores.h.
+//
+// Positions come from the table's twips through the window's DPI, and the
+// whole layout is scaled by one factor taken from the metrics of the
+// system's message font at that DPI (the font Windows' own dialogs use):
+// the smallest factor, never below 1, with which every caption, field,
+// button, list row and the widest result fit their boxes. Edges are
+// rounded, not widths, so neighbouring controls still meet.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+#include <vector>
+
+#include "ui/Diseno.h"
+
+namespace velmora::win32 {
+
+class Construidos {
+  public:
+    Construidos() = default;
+    Construidos(const Construidos&) = delete;
+    Construidos& operator=(const Construidos&) = delete;
+    ~Construidos();
+
+    // The control named `nombre`; a name that is not in the table is a
+    // fault of the program and ends it.
+    HWND Buscar(std::string_view nombre) const;
+
+    const ui::DisenoVentana* diseno = nullptr;
+    std::vector<HWND> controles;  // in the order of the table
+    HFONT fuente = nullptr;       // the message font at `dpi`
+    UINT dpi = 96;
+    double factor = 1.0;
+};
+
+// Creates every control of `diseno` inside `ventana`, with its name as its
+// text where it shows one, its flags and its id. Nothing is placed or
+// measured yet, so that a window can fill its controls (its load handler)
+// first.
+void ConstruirControles(const ui::DisenoVentana& diseno, HWND ventana, Construidos& construidos);
+
+// Measures the controls with the message font at the window's DPI, chooses
+// the factor, places every control and gives the window the client size of
+// the table. Again after a change of DPI.
+void Colocar(Construidos& construidos, HWND ventana);
+
+// Twips to pixels at `dpi` and `factor`.
+int APixeles(int twips, UINT dpi, double factor);
+
+// A field's edit control: holds at most kLargoMaximoCampo UTF-16 code
+// units and refuses whole a longer text, typed, pasted or set, by posting
+// kMensajeTextoDemasiadoLargo to its parent.
+void LimitarCampo(HWND campo);
+
+}  // namespace velmora::win32

@@ -1,0 +1,15 @@
+// The formula window: the break-even formula without interest drawn as a
+// two-level fraction of labels and lines, with a legend. A static picture.
+#pragma once
+
+#include <windows.h>
+
+namespace velmora::win32 {
+
+class Formula {
+  public:
+    // Shows the window modally over `propietario`; returns when it is closed.
+    void Mostrar(HWND propietario);
+};
+
+}  // namespace velmora::win32

@@ -1,0 +1,51 @@
+// The numbers by which Windows knows the program's controls, menu commands,
+// window classes, resources and private messages, all derived from the
+// window tables of ui/: the front end and the test programs that drive it
+// from outside include this one header.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+#include "ui/Diseno.h"
+
+namespace velmora::win32 {
+
+// The classes of the program's windows, for FindWindow.
+inline constexpr const wchar_t* kClaseVelmora = L"Velmora";
+inline constexpr const wchar_t* kClaseVentanaFija = L"VelmoraVentanaFija";
+inline constexpr const wchar_t* kClaseLinea = L"VelmoraLinea";
+
+// The icon in res/velmora.rc.
+inline constexpr int kIdIcono = 1;
+
+// A control's id is 100 plus its row in its window's table; a menu entry's
+// 1000 plus its row in kMenuVelmora. Neither meets IDOK (1) or IDCANCEL (2),
+// which the dialog manager sends for Return and Escape.
+inline constexpr int kPrimerIdControl = 100;
+inline constexpr int kPrimerIdMenu = 1000;
+
+constexpr int IdControl(std::span<const ui::Control> controles, const char* nombre) {
+    const std::size_t i = ui::IndiceControl(controles, nombre);
+    return i < controles.size() ? kPrimerIdControl + int(i) : 0;
+}
+
+template <std::size_t N>
+constexpr int IdMenu(const std::array<ui::EntradaMenu, N>& menu, std::string_view nombre) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (nombre == menu[i].nombre) return kPrimerIdMenu + int(i);
+    }
+    return 0;
+}
+
+// Posted to the main window when a field refused a text too long for it;
+// wParam is the field's control id. The message box opens from the message
+// loop, not inside the edit that refused (a paste, a WM_SETTEXT sent by
+// another program).
+inline constexpr UINT kMensajeTextoDemasiadoLargo = WM_APP + 1;
+
+}  // namespace velmora::win32

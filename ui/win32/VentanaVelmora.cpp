@@ -1,0 +1,222 @@
+#include "VentanaVelmora.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "Aplicacion.h"
+#include "Ejemplos.h"
+#include "Formula.h"
+#include "Identificadores.h"
+#include "Unicode.h"
+#include "calc/Mensajes.h"
+#include "calc/OperacionCalcular.h"
+#include "ui/DisenoVelmora.h"
+#include "ui/Textos.h"
+
+namespace velmora::win32 {
+
+using ui::kControlesVelmora;
+using ui::kDisenoVelmora;
+using ui::kMenuVelmora;
+
+namespace {
+
+constexpr int kIdCalcular = IdControl(kControlesVelmora, "cmdCalcular");
+constexpr int kIdResultado = IdControl(kControlesVelmora, "lblResultado");
+
+// The handler of each command of kMenuVelmora.
+using Manejador = void (VentanaVelmora::*)();
+constexpr std::pair<std::string_view, Manejador> kManejadores[] = {
+    {"menuCalcular", &VentanaVelmora::menuCalcular_Click},
+    {"menuSalir", &VentanaVelmora::menuSalir_Click},
+    {"menuEjemplos", &VentanaVelmora::menuEjemplos_Click},
+    {"menuFormula", &VentanaVelmora::menuFormula_Click},
+    {"menuAcercaDe", &VentanaVelmora::menuAcercaDe_Click},
+};
+
+std::wstring TextoDe(HWND control) {
+    std::wstring texto(std::size_t(GetWindowTextLengthW(control)) + 1, L'\0');
+    texto.resize(std::size_t(GetWindowTextW(control, texto.data(), int(texto.size()))));
+    return texto;
+}
+
+std::string Separador(LCTYPE que) {
+    wchar_t texto[8] = {};
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, que, texto, int(std::size(texto)));
+    return Utf8(texto);
+}
+
+}  // namespace
+
+HWND VentanaVelmora::Crear(HINSTANCE instancia) {
+    // Fixed single border, the minimise button, no maximise button.
+    HWND ventana =
+        CreateWindowExW(0, kClaseVelmora, Ancho(kDisenoVelmora.titulo).c_str(),
+                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 100, 100, nullptr, nullptr, instancia, nullptr);
+    if (!ventana) return nullptr;
+    auto* yo = new VentanaVelmora(ventana);
+    SetWindowLongPtrW(ventana, GWLP_USERDATA, LONG_PTR(yo));
+    PonerIcono(ventana);
+    yo->CrearMenus();
+    ConstruirControles(kDisenoVelmora, ventana, yo->controles_);
+    Colocar(yo->controles_, ventana);
+    yo->Form_Load();
+    ColocarEnPantalla(ventana);
+    yo->focoGuardado_ = yo->controles_.Buscar(DatosDe(IdCampo::txtPrecioCocheDiesel).nombre);
+    return ventana;
+}
+
+void VentanaVelmora::CrearMenus() {
+    HMENU barra = CreateMenu();
+    HMENU menu = nullptr;
+    for (const ui::EntradaMenu& entrada : kMenuVelmora) {
+        const std::wstring titulo = Ancho(entrada.titulo);
+        switch (entrada.tipo) {
+            case ui::TipoEntrada::Menu:
+                menu = CreatePopupMenu();
+                AppendMenuW(barra, MF_POPUP | MF_STRING, UINT_PTR(menu), titulo.c_str());
+                break;
+            case ui::TipoEntrada::Separador:
+                AppendMenuW(menu, MF_SEPARATOR, UINT_PTR(IdMenu(kMenuVelmora, entrada.nombre)),
+                            nullptr);
+                break;
+            case ui::TipoEntrada::Orden:
+                AppendMenuW(menu, MF_STRING, UINT_PTR(IdMenu(kMenuVelmora, entrada.nombre)),
+                            titulo.c_str());
+                break;
+        }
+    }
+    SetMenu(ventana_, barra);
+}
+
+ConfiguracionRegional VentanaVelmora::ConfiguracionDelUsuario() {
+    return {Separador(LOCALE_SDECIMAL), Separador(LOCALE_STHOUSAND)};
+}
+
+TextosCampos VentanaVelmora::LeerCampos() const {
+    TextosCampos textos;
+    for (const Campo& campo : kCampos) {
+        textos[campo.id] = Utf8(TextoDe(controles_.Buscar(campo.nombre)));
+    }
+    return textos;
+}
+
+void VentanaVelmora::OperacionCalcular() {
+    const Desenlace desenlace = velmora::OperacionCalcular(LeerCampos(), ConfiguracionDelUsuario());
+    if (const auto* resultado = std::get_if<Resultado>(&desenlace)) {
+        SetWindowTextW(controles_.Buscar("lblResultado"), Ancho(resultado->texto).c_str());
+    } else {
+        MostrarMensaje(ventana_, std::get<Mensaje>(desenlace).texto);
+    }
+}
+
+void VentanaVelmora::Form_Load() {
+    const std::wstring titulo = TextoDe(ventana_) + L" v" + Ancho(ui::kVersion);
+    SetWindowTextW(ventana_, titulo.c_str());
+}
+
+void VentanaVelmora::cmdCalcular_Click() {
+    OperacionCalcular();
+}
+
+void VentanaVelmora::menuCalcular_Click() {
+    OperacionCalcular();
+}
+
+void VentanaVelmora::menuSalir_Click() {
+    // Ends at once: nothing to save, nothing to ask.
+    DestroyWindow(ventana_);
+}
+
+void VentanaVelmora::menuEjemplos_Click() {
+    FormularioEjemplos().Mostrar(ventana_);
+}
+
+void VentanaVelmora::menuFormula_Click() {
+    FormularioFormula().Mostrar(ventana_);
+}
+
+void VentanaVelmora::menuAcercaDe_Click() {
+    MostrarMensaje(ventana_, ui::TextoAcercaDe());
+}
+
+void VentanaVelmora::Orden(int id, int aviso, HWND control) {
+    if (!control && aviso == 0) {  // a menu command
+        const auto indice = std::size_t(id - kPrimerIdMenu);
+        if (id < kPrimerIdMenu || indice >= kMenuVelmora.size()) return;
+        for (const auto& [nombre, manejador] : kManejadores) {
+            if (nombre == kMenuVelmora[indice].nombre) (this->*manejador)();
+        }
+        return;
+    }
+    if (id == kIdCalcular && aviso == BN_CLICKED) {
+        cmdCalcular_Click();
+    } else if (id == IDOK) {
+        // Return, through the dialog manager: it presses "Calcular" when the
+        // button has the focus; in a field it presses nothing, as the
+        // button is no default button.
+        if (GetFocus() == controles_.Buscar("cmdCalcular")) cmdCalcular_Click();
+    } else if (aviso == EN_MAXTEXT) {
+        // A key press into a full field.
+        PostMessageW(ventana_, kMensajeTextoDemasiadoLargo, WPARAM(id), 0);
+    }
+}
+
+LRESULT VentanaVelmora::Procesar(UINT mensaje, WPARAM w, LPARAM l) {
+    switch (mensaje) {
+        case WM_COMMAND:
+            Orden(LOWORD(w), HIWORD(w), HWND(l));
+            return 0;
+        case kMensajeTextoDemasiadoLargo:
+            for (const Campo& campo : kCampos) {
+                if (int(w) == IdControl(kControlesVelmora, campo.nombre.data())) {
+                    MostrarMensaje(ventana_, MensajeTextoDemasiadoLargo(campo.id));
+                }
+            }
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            // The result box is white; every other label has the window's colour.
+            if (GetDlgCtrlID(HWND(l)) == kIdResultado) {
+                SetBkColor(HDC(w), RGB(255, 255, 255));
+                SetTextColor(HDC(w), RGB(0, 0, 0));
+                return LRESULT(GetStockObject(WHITE_BRUSH));
+            }
+            break;
+        case WM_ACTIVATE:
+            // As a dialog does: the focus leaves with the window and comes
+            // back to the same control.
+            if (LOWORD(w) == WA_INACTIVE) {
+                if (HWND foco = GetFocus(); foco && IsChild(ventana_, foco)) focoGuardado_ = foco;
+            } else if (focoGuardado_) {
+                SetFocus(focoGuardado_);
+            }
+            return 0;
+        case WM_DPICHANGED: {
+            // Moved to a monitor of another DPI: measured and placed anew.
+            const auto* sugerido = reinterpret_cast<const RECT*>(l);
+            SetWindowPos(ventana_, nullptr, sugerido->left, sugerido->top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            Colocar(controles_, ventana_);
+            return 0;
+        }
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+    }
+    return DefWindowProcW(ventana_, mensaje, w, l);
+}
+
+LRESULT CALLBACK VentanaVelmora::Procedimiento(HWND ventana, UINT mensaje, WPARAM w, LPARAM l) {
+    auto* yo = reinterpret_cast<VentanaVelmora*>(GetWindowLongPtrW(ventana, GWLP_USERDATA));
+    if (!yo) return DefWindowProcW(ventana, mensaje, w, l);
+    if (mensaje == WM_NCDESTROY) {
+        SetWindowLongPtrW(ventana, GWLP_USERDATA, 0);
+        delete yo;
+        return DefWindowProcW(ventana, mensaje, w, l);
+    }
+    return yo->Procesar(mensaje, w, l);
+}
+
+}  // namespace velmora::win32
