@@ -2,7 +2,7 @@
 # commands of the README; both install what is missing first.
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build run test test-release test-asan fuzz check-res check-deb bench capturas format clean
+.PHONY: deps build run test test-release test-asan test-windows windows fuzz check-res check-deb bench capturas format clean
 
 deps:
 	@scripts/install-deps
@@ -14,10 +14,18 @@ build: deps
 run: build
 	build/release/ui/qt/velmora
 
-test: test-release check-res check-deb fuzz test-asan
+test: test-release check-res check-deb test-windows fuzz test-asan
 
 test-release: build
 	ctest --preset release
+
+# Velmora.exe and Velmora-<version>.msi in build/windows/ui/win32.
+windows: deps
+	cmake --preset windows
+	cmake --build --preset windows
+
+test-windows: windows
+	scripts/probar-windows build/windows
 
 test-asan: deps
 	cmake --preset asan
@@ -37,13 +45,15 @@ check-res: deps
 check-deb: build
 	scripts/check-deb build/release
 
-bench: build
+bench: build windows
 	build/release/bench/velmora_calc_bench
 	bench/arranque
 	bench/pegar
+	bench/arranque-windows
 
-capturas: build
+capturas: build windows
 	scripts/capturas
+	scripts/capturas-windows
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

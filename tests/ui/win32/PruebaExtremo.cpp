@@ -361,13 +361,22 @@ void AcercaDe(const Programa& p, Cuenta& ok) {
     if (caja.ventana) ok(p.CerrarCaja(caja), "Acerca de closes");
 }
 
-// A key pressed and released, sent to the foreground window.
-void Tecla(WORD tecla) {
-    INPUT entrada[2] = {};
-    entrada[0].type = entrada[1].type = INPUT_KEYBOARD;
-    entrada[0].ki.wVk = entrada[1].ki.wVk = tecla;
-    entrada[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, entrada, sizeof(INPUT));
+// A key pressed and released, sent to the foreground window, with a
+// modifier held down when one is given (VK_SHIFT, VK_MENU for Alt).
+void Tecla(WORD tecla, WORD modificador = 0) {
+    INPUT entrada[4] = {};
+    int n = 0;
+    const auto poner = [&](WORD vk, DWORD banderas) {
+        entrada[n].type = INPUT_KEYBOARD;
+        entrada[n].ki.wVk = vk;
+        entrada[n].ki.dwFlags = banderas;
+        ++n;
+    };
+    if (modificador) poner(modificador, 0);
+    poner(tecla, 0);
+    poner(tecla, KEYEVENTF_KEYUP);
+    if (modificador) poner(modificador, KEYEVENTF_KEYUP);
+    SendInput(UINT(n), entrada, sizeof(INPUT));
 }
 
 HWND Foco(const Programa& p) {
@@ -402,6 +411,11 @@ void Teclado(const Programa& p, Cuenta& ok) {
         enOrden = enOrden && llega;
     }
     ok(enOrden, "Tab:" + recorrido);
+    Tecla(VK_TAB, VK_SHIFT);
+    ok(Esperar([&] { return Foco(p) == p.Control("txtInteres"); }, 2s),
+       "Shift+Tab goes back to txtInteres");
+    Tecla(VK_TAB);
+    Esperar([&] { return Foco(p) == primero; }, 2s);
 
     // Return in a field presses nothing; on the focused button it calculates,
     // as Space does.
@@ -536,6 +550,13 @@ int wmain(int argc, wchar_t* argv[]) {
         Programa p(gEjecutable);
         PostMessageW(p.Principal(), WM_CLOSE, 0, 0);
         ok(p.Arrancado() && p.EsperarFin(10s) == 0, "closing the main window ends it with 0");
+    }
+    {
+        Programa p(gEjecutable);
+        SetForegroundWindow(p.Principal());
+        Esperar([&] { return GetForegroundWindow() == p.Principal(); }, 5s);
+        Tecla(VK_F4, VK_MENU);
+        ok(p.Arrancado() && p.EsperarFin(10s) == 0, "Alt+F4 ends it with 0");
     }
     Version(ok);
     return ok.Terminar();
