@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "Diseno.h"
 #include "calc/Campos.h"
@@ -92,5 +93,18 @@ inline constexpr auto kMenuVelmora = std::to_array<EntradaMenu>({
     {TipoEntrada::Orden, "menuAcercaDe", "&Acerca de"},
 });
 static_assert(kMenuVelmora.front().tipo == TipoEntrada::Menu, "a menu bar starts with a menu");
+
+// The handler that each command of kMenuVelmora runs, by the names both
+// front ends give the handlers of their main window; nullptr for a name
+// that is no command.
+template <class Ventana>
+constexpr auto ManejadorDeMenu(std::string_view nombre) -> void (Ventana::*)() {
+    if (nombre == "menuCalcular") return &Ventana::menuCalcular_Click;
+    if (nombre == "menuSalir") return &Ventana::menuSalir_Click;
+    if (nombre == "menuEjemplos") return &Ventana::menuEjemplos_Click;
+    if (nombre == "menuFormula") return &Ventana::menuFormula_Click;
+    if (nombre == "menuAcercaDe") return &Ventana::menuAcercaDe_Click;
+    return nullptr;
+}
 
 }  // namespace velmora::ui

@@ -4,7 +4,6 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
-#include <memory>
 
 #include "Ejemplos.h"
 #include "Formula.h"
@@ -38,16 +37,15 @@ void MostrarMensajeVelmora(QWidget* padre, const QString& texto) {
     caja.exec();
 }
 
+// Created on first use, kept for the run.
 Ejemplos& FormularioEjemplos() {
-    static std::unique_ptr<Ejemplos> formulario;
-    if (!formulario) formulario = std::make_unique<Ejemplos>();
-    return *formulario;
+    static Ejemplos formulario;
+    return formulario;
 }
 
 Formula& FormularioFormula() {
-    static std::unique_ptr<Formula> formulario;
-    if (!formulario) formulario = std::make_unique<Formula>();
-    return *formulario;
+    static Formula formulario;
+    return formulario;
 }
 
 }  // namespace velmora::qt

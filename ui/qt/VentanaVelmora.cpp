@@ -6,7 +6,6 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
-#include <algorithm>
 
 #include "Aplicacion.h"
 #include "Ejemplos.h"
@@ -59,15 +58,6 @@ VentanaVelmora::VentanaVelmora(QWidget* padre)
 }
 
 void VentanaVelmora::CrearMenus() {
-    // The handler of each command of kMenuVelmora.
-    using Manejador = void (VentanaVelmora::*)();
-    const std::pair<std::string_view, Manejador> manejadores[] = {
-        {"menuCalcular", &VentanaVelmora::menuCalcular_Click},
-        {"menuSalir", &VentanaVelmora::menuSalir_Click},
-        {"menuEjemplos", &VentanaVelmora::menuEjemplos_Click},
-        {"menuFormula", &VentanaVelmora::menuFormula_Click},
-        {"menuAcercaDe", &VentanaVelmora::menuAcercaDe_Click},
-    };
     QMenu* menu = nullptr;
     for (const EntradaMenu& entrada : kMenuVelmora) {
         const QString nombre = QLatin1String(entrada.nombre);
@@ -82,15 +72,13 @@ void VentanaVelmora::CrearMenus() {
             case TipoEntrada::Orden: {
                 QAction* accion = menu->addAction(QString::fromUtf8(entrada.titulo));
                 accion->setObjectName(nombre);
-                const auto* par =
-                    std::find_if(std::begin(manejadores), std::end(manejadores),
-                                 [&](const auto& p) { return p.first == entrada.nombre; });
-                if (par == std::end(manejadores)) qFatal("no handler for %s", entrada.nombre);
+                const auto manejador = ManejadorDeMenu<VentanaVelmora>(entrada.nombre);
+                if (!manejador) qFatal("no handler for %s", entrada.nombre);
                 // Queued: the handler runs from the event loop, not inside
                 // the trigger, so whoever triggered the entry (a screen
                 // reader through the accessibility bus, say) gets its answer
                 // before a modal box opens.
-                connect(accion, &QAction::triggered, this, par->second, Qt::QueuedConnection);
+                connect(accion, &QAction::triggered, this, manejador, Qt::QueuedConnection);
                 break;
             }
         }

@@ -1,7 +1,5 @@
 #include "Aplicacion.h"
 
-#include <memory>
-
 #include "Ejemplos.h"
 #include "Formula.h"
 #include "Identificadores.h"
@@ -98,16 +96,15 @@ int BucleDeMensajes(const std::function<bool()>& seguir) {
     return -1;
 }
 
+// Created on first use, kept for the run.
 Ejemplos& FormularioEjemplos() {
-    static std::unique_ptr<Ejemplos> formulario;
-    if (!formulario) formulario = std::make_unique<Ejemplos>();
-    return *formulario;
+    static Ejemplos formulario;
+    return formulario;
 }
 
 Formula& FormularioFormula() {
-    static std::unique_ptr<Formula> formulario;
-    if (!formulario) formulario = std::make_unique<Formula>();
-    return *formulario;
+    static Formula formulario;
+    return formulario;
 }
 
 }  // namespace velmora::win32

@@ -25,16 +25,6 @@ namespace {
 constexpr int kIdCalcular = IdControl(kControlesVelmora, "cmdCalcular");
 constexpr int kIdResultado = IdControl(kControlesVelmora, "lblResultado");
 
-// The handler of each command of kMenuVelmora.
-using Manejador = void (VentanaVelmora::*)();
-constexpr std::pair<std::string_view, Manejador> kManejadores[] = {
-    {"menuCalcular", &VentanaVelmora::menuCalcular_Click},
-    {"menuSalir", &VentanaVelmora::menuSalir_Click},
-    {"menuEjemplos", &VentanaVelmora::menuEjemplos_Click},
-    {"menuFormula", &VentanaVelmora::menuFormula_Click},
-    {"menuAcercaDe", &VentanaVelmora::menuAcercaDe_Click},
-};
-
 std::wstring TextoDe(HWND control) {
     std::wstring texto(std::size_t(GetWindowTextLengthW(control)) + 1, L'\0');
     texto.resize(std::size_t(GetWindowTextW(control, texto.data(), int(texto.size()))));
@@ -146,8 +136,9 @@ void VentanaVelmora::Orden(int id, int aviso, HWND control) {
     if (!control && aviso == 0) {  // a menu command
         const auto indice = std::size_t(id - kPrimerIdMenu);
         if (id < kPrimerIdMenu || indice >= kMenuVelmora.size()) return;
-        for (const auto& [nombre, manejador] : kManejadores) {
-            if (nombre == kMenuVelmora[indice].nombre) (this->*manejador)();
+        if (const auto manejador =
+                ui::ManejadorDeMenu<VentanaVelmora>(kMenuVelmora[indice].nombre)) {
+            (this->*manejador)();
         }
         return;
     }

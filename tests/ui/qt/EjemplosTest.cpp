@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "Escenarios.h"
 #include "Modales.h"
 #include "VentanaDePrueba.h"
 #include "ui/qt/Aplicacion.h"
@@ -65,24 +66,10 @@ class EjemplosTest : public QObject {
     void ordenadosYReconstruidosEnCadaApertura() {
         const VentanaDePrueba principal;
 
-        const QStringList esperadas = {
-            QStringLiteral("Citroen Xantia 2.0HDi/1.816V = 80.000 Km"),
-            QStringLiteral("Citroen Xsara 2.0HDi/1.6i = 130.000 Km"),
-            QStringLiteral("Fiat Punto 1.9-JTD /1.2 16V = 123.000 Km"),
-            QStringLiteral("Ford Fiesta 1.8-TDdi /1.2 16V = 67.000 Km"),
-            QStringLiteral("Ford Focus TDdi 90 / 1.6i = 70.000 Km"),
-            QStringLiteral("Nissan Almera 2.2Di/1.8i = 75.000 Km"),
-            QStringLiteral("Opel Astra 2.0-DTi/1.6 16V = 105.000 Km"),
-            QStringLiteral("Opel Vectra 2.0-DTi/1.6 16V = 190.000 Km"),
-            QStringLiteral("Peugeot 206 2.0HDi/1.6i = 104.000 Km"),
-            QStringLiteral("Peugeot 406 2.0HDi/1.8 = 120.000 Km"),
-            QStringLiteral("Renault Clio 1.9-DTI/1.4-16V = 86.000 Km"),
-            QStringLiteral("Renault Laguna 1.9-dCi/1.6-16V = 78.000 Km"),
-            QStringLiteral("Renault Megane 1.9-dTi/1.6-16V = 80.000 Km"),
-            QStringLiteral("Seat Ibiza TDi/1.6i = 42.000 Km"),
-            QStringLiteral("Seat Leon 1.9-TDi/1.8 20V = 35.000 Km"),
-            QStringLiteral("Seat Toledo 1.9TDi / 1.8 20V = 26.000 Km"),
-        };
+        QStringList esperadas;
+        for (const char* fila : velmora::prueba::kEjemplosOrdenados) {
+            esperadas << QString::fromUtf8(fila);
+        }
         for (int vez = 1; vez <= 3; ++vez) {
             VistaEjemplos v;
             const auto visto = CerrarModal([&] { principal.Disparar("menuEjemplos"); },

@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "Escenarios.h"
 #include "Modales.h"
 #include "VentanaDePrueba.h"
 #include "ui/qt/Aplicacion.h"
@@ -203,24 +204,9 @@ class VentanaVelmoraTest : public QObject {
     void mensajes_data() {
         QTest::addColumn<FilaTextos>("textos");
         QTest::addColumn<QString>("mensaje");
-        const auto fila = [](const char* nombre, FilaTextos textos, const char* mensaje) {
-            QTest::newRow(nombre) << textos << QString::fromUtf8(mensaje);
-        };
-        fila("todo vacio", {"", "", "", "", "", "", "", ""},
-             "ERROR: faltan datos en la seccion diesel.");
-        fila("sin precio gasolina", {"2600000", "6", "115", "", "8", "145", "", ""},
-             "ERROR: faltan datos en la seccion gasolina.");
-        fila("precio con unidad", {"2600000", "6", "115", "2300000 pts", "8", "145", "", ""},
-             "ERROR: el dato Precio de la seccion gasolina no es un numero.");
-        fila("precio fuera del double", {"2600000", "6", "115", "1E400", "8", "145", "", ""},
-             "ERROR: el dato Precio de la seccion gasolina es demasiado grande.");
-        fila("costes iguales", {"2600000", "8", "150", "2300000", "8", "150", "", ""},
-             "ERROR: los dos coches cuestan lo mismo por kilometro; "
-             "no se puede calcular la amortizacion.");
-        fila("diesel mas caro de usar", {"2600000", "10", "150", "2300000", "8", "150", "", ""},
-             "El coche diesel no se amortiza nunca: gasta mas por kilometro que el de gasolina.");
-        fila("cero kilometros al ano", {"2600000", "6", "150", "2300000", "8", "150", "0", "5"},
-             "ERROR: el dato Media de Km/año no puede ser 0.");
+        for (const auto& e : velmora::prueba::kEscenariosMensaje) {
+            QTest::newRow(e.nombre) << e.textos << QString::fromUtf8(e.mensaje);
+        }
     }
     void mensajes() {
         QFETCH(FilaTextos, textos);

@@ -113,18 +113,6 @@ class Generador {
     std::mt19937 azar_;
 };
 
-bool PonerPortapapeles(HWND propietario, const std::wstring& texto) {
-    if (!OpenClipboard(propietario)) return false;
-    EmptyClipboard();
-    HGLOBAL memoria = GlobalAlloc(GMEM_MOVEABLE, (texto.size() + 1) * sizeof(wchar_t));
-    auto* destino = static_cast<wchar_t*>(GlobalLock(memoria));
-    std::copy(texto.c_str(), texto.c_str() + texto.size() + 1, destino);
-    GlobalUnlock(memoria);
-    SetClipboardData(CF_UNICODETEXT, memoria);
-    CloseClipboard();
-    return true;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {

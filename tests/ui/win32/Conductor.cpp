@@ -1,5 +1,6 @@
 #include "Conductor.h"
 
+#include <algorithm>
 #include <thread>
 
 #include "ui/DisenoVelmora.h"
@@ -26,22 +27,16 @@ std::wstring Texto(HWND ventana) {
     return texto;
 }
 
-std::wstring Ancho(std::string_view utf8) {
-    if (utf8.empty()) return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
-    std::wstring texto(std::size_t(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), texto.data(), n);
-    return texto;
-}
-
-std::string Utf8(std::wstring_view utf16) {
-    if (utf16.empty()) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), int(utf16.size()), nullptr, 0,
-                                      nullptr, nullptr);
-    std::string texto(std::size_t(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), int(utf16.size()), texto.data(), n, nullptr,
-                        nullptr);
-    return texto;
+bool PonerPortapapeles(HWND propietario, const std::wstring& texto) {
+    if (!OpenClipboard(propietario)) return false;
+    EmptyClipboard();
+    HGLOBAL memoria = GlobalAlloc(GMEM_MOVEABLE, (texto.size() + 1) * sizeof(wchar_t));
+    auto* destino = static_cast<wchar_t*>(GlobalLock(memoria));
+    std::copy(texto.c_str(), texto.c_str() + texto.size() + 1, destino);
+    GlobalUnlock(memoria);
+    SetClipboardData(CF_UNICODETEXT, memoria);
+    CloseClipboard();
+    return true;
 }
 
 namespace {

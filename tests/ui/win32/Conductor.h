@@ -17,6 +17,7 @@
 
 #include "Textos.h"
 #include "calc/Campos.h"
+#include "ui/win32/Unicode.h"
 
 namespace velmora::prueba {
 
@@ -27,8 +28,11 @@ bool Esperar(const std::function<bool()>& condicion,
 // The text of any window, however long, also of another process.
 std::wstring Texto(HWND ventana);
 
-std::wstring Ancho(std::string_view utf8);
-std::string Utf8(std::wstring_view utf16);
+using win32::Ancho;
+using win32::Utf8;
+
+// Puts `texto` on the clipboard, as a copy in another program does.
+bool PonerPortapapeles(HWND propietario, const std::wstring& texto);
 
 // A message box of the program, as it stood when it was found.
 struct Caja {

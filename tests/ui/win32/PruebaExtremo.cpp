@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "Conductor.h"
+#include "Escenarios.h"
 #include "calc/Mensajes.h"
 #include "ui/DisenoEjemplos.h"
 #include "ui/DisenoFormula.h"
@@ -103,39 +104,8 @@ void Calculos(const Programa& p, Cuenta& ok) {
     ok(CalculaY(p, exponente), "ten million and more in exponent form: " + Utf8(exponente));
 }
 
-// The message rows: every field text, and the one message expected.
-struct FilaMensaje {
-    const char* nombre;
-    FilaTextos textos;
-    std::string mensaje;
-};
-
 void Mensajes(const Programa& p, Cuenta& ok) {
-    const FilaMensaje filas[] = {
-        {"todo vacio",
-         {"", "", "", "", "", "", "", ""},
-         "ERROR: faltan datos en la seccion diesel."},
-        {"sin precio gasolina",
-         {"2600000", "6", "115", "", "8", "145", "", ""},
-         "ERROR: faltan datos en la seccion gasolina."},
-        {"precio con unidad",
-         {"2600000", "6", "115", "2300000 pts", "8", "145", "", ""},
-         "ERROR: el dato Precio de la seccion gasolina no es un numero."},
-        {"precio fuera del double",
-         {"2600000", "6", "115", "1E400", "8", "145", "", ""},
-         "ERROR: el dato Precio de la seccion gasolina es demasiado grande."},
-        {"costes iguales",
-         {"2600000", "8", "150", "2300000", "8", "150", "", ""},
-         "ERROR: los dos coches cuestan lo mismo por kilometro; no se puede calcular la "
-         "amortizacion."},
-        {"diesel mas caro de usar",
-         {"2600000", "10", "150", "2300000", "8", "150", "", ""},
-         kMensajeNoSeAmortiza},
-        {"cero kilometros al ano",
-         {"2600000", "6", "150", "2300000", "8", "150", "0", "5"},
-         "ERROR: el dato Media de Km/año no puede ser 0."},
-    };
-    for (const FilaMensaje& fila : filas) {
+    for (const EscenarioMensaje& fila : kEscenariosMensaje) {
         EjemploResuelto(p);
         CalculaY(p, L"63829");
         p.EscribirTodos(fila.textos);
@@ -280,24 +250,8 @@ bool CerrarVentana(const Programa& p, HWND w) {
 }
 
 void Ejemplos(const Programa& p, Cuenta& ok) {
-    const std::vector<std::wstring> esperadas = {
-        L"Citroen Xantia 2.0HDi/1.816V = 80.000 Km",
-        L"Citroen Xsara 2.0HDi/1.6i = 130.000 Km",
-        L"Fiat Punto 1.9-JTD /1.2 16V = 123.000 Km",
-        L"Ford Fiesta 1.8-TDdi /1.2 16V = 67.000 Km",
-        L"Ford Focus TDdi 90 / 1.6i = 70.000 Km",
-        L"Nissan Almera 2.2Di/1.8i = 75.000 Km",
-        L"Opel Astra 2.0-DTi/1.6 16V = 105.000 Km",
-        L"Opel Vectra 2.0-DTi/1.6 16V = 190.000 Km",
-        L"Peugeot 206 2.0HDi/1.6i = 104.000 Km",
-        L"Peugeot 406 2.0HDi/1.8 = 120.000 Km",
-        L"Renault Clio 1.9-DTI/1.4-16V = 86.000 Km",
-        L"Renault Laguna 1.9-dCi/1.6-16V = 78.000 Km",
-        L"Renault Megane 1.9-dTi/1.6-16V = 80.000 Km",
-        L"Seat Ibiza TDi/1.6i = 42.000 Km",
-        L"Seat Leon 1.9-TDi/1.8 20V = 35.000 Km",
-        L"Seat Toledo 1.9TDi / 1.8 20V = 26.000 Km",
-    };
+    std::vector<std::wstring> esperadas;
+    for (const char* fila : kEjemplosOrdenados) esperadas.push_back(Ancho(fila));
     for (int vez = 1; vez <= 3; ++vez) {
         HWND w = AbrirVentanaFija(p, "menuEjemplos", L"Ejemplos :");
         if (!ok(w != nullptr, "Ejemplos opens, time " + std::to_string(vez))) return;
@@ -433,18 +387,6 @@ void Teclado(const Programa& p, Cuenta& ok) {
     SendMessageW(p.Control("lblResultado"), WM_SETTEXT, 0, LPARAM(L""));
     Tecla(VK_SPACE);
     ok(Esperar([&] { return Resultado(p) == L"63829"; }, 5s), "Space on the focused Calcular");
-}
-
-bool PonerPortapapeles(HWND propietario, const std::wstring& texto) {
-    if (!OpenClipboard(propietario)) return false;
-    EmptyClipboard();
-    HGLOBAL memoria = GlobalAlloc(GMEM_MOVEABLE, (texto.size() + 1) * sizeof(wchar_t));
-    auto* destino = static_cast<wchar_t*>(GlobalLock(memoria));
-    std::copy(texto.c_str(), texto.c_str() + texto.size() + 1, destino);
-    GlobalUnlock(memoria);
-    SetClipboardData(CF_UNICODETEXT, memoria);
-    CloseClipboard();
-    return true;
 }
 
 void TextosLargos(const Programa& p, Cuenta& ok) {
