@@ -51,4 +51,16 @@ inline constexpr std::array<const char*, 16> kEjemplosOrdenados{
     "Seat Leon 1.9-TDi/1.8 20V = 35.000 Km",      "Seat Toledo 1.9TDi / 1.8 20V = 26.000 Km",
 };
 
+// Where Tab takes the focus from the diesel price on, once round: the
+// interest fields come after the button.
+inline constexpr const char* kOrdenDeTabulacion[] = {"txtConsumoMedioDiesel",
+                                                     "txtPrecioLitroGasoil",
+                                                     "txtPrecioCocheGasolina",
+                                                     "txtConsumoMedioGasolina",
+                                                     "txtPrecioLitroGasolina",
+                                                     "cmdCalcular",
+                                                     "txtKmAno",
+                                                     "txtInteres",
+                                                     "txtPrecioCocheDiesel"};
+
 }  // namespace velmora::prueba

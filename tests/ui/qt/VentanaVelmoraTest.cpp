@@ -119,20 +119,10 @@ class VentanaVelmoraTest : public QObject {
     }
 
     void ordenDeTabulacion() {
-        const char* orden[] = {"txtPrecioCocheDiesel",
-                               "txtConsumoMedioDiesel",
-                               "txtPrecioLitroGasoil",
-                               "txtPrecioCocheGasolina",
-                               "txtConsumoMedioGasolina",
-                               "txtPrecioLitroGasolina",
-                               "cmdCalcular",
-                               "txtKmAno",
-                               "txtInteres",
-                               "txtPrecioCocheDiesel"};
         v->Campo(IdCampo::txtPrecioCocheDiesel)->setFocus();
-        for (std::size_t i = 1; i < std::size(orden); ++i) {
+        for (const char* siguiente : velmora::prueba::kOrdenDeTabulacion) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(orden[i]));
+            QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(siguiente));
         }
     }
 

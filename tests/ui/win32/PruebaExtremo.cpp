@@ -347,18 +347,9 @@ void Teclado(const Programa& p, Cuenta& ok) {
     PostMessageW(primero, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     PostMessageW(primero, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     ok(Esperar([&] { return Foco(p) == primero; }, 5s), "a click puts the focus in a field");
-    const char* orden[] = {"txtConsumoMedioDiesel",
-                           "txtPrecioLitroGasoil",
-                           "txtPrecioCocheGasolina",
-                           "txtConsumoMedioGasolina",
-                           "txtPrecioLitroGasolina",
-                           "cmdCalcular",
-                           "txtKmAno",
-                           "txtInteres",
-                           "txtPrecioCocheDiesel"};
     bool enOrden = true;
     std::string recorrido;
-    for (const char* siguiente : orden) {
+    for (const char* siguiente : kOrdenDeTabulacion) {
         Tecla(VK_TAB);
         const bool llega = Esperar([&] { return Foco(p) == p.Control(siguiente); }, 2s);
         recorrido += std::string(" ") + (llega ? siguiente : "?");
