@@ -8,6 +8,7 @@
 namespace velmora::ui {
 
 inline constexpr auto kControlesEjemplos = std::to_array<Control>({
+    // tipo, nombre, titulo, contenedor, izquierda, arriba, ancho, alto, banderas, nombreAccesible
     {Tipo::Lista, "lstEjemplos", "", nullptr, 120, 120, 3615, 3180, Ninguna, "Ejemplos"},
     {Tipo::Etiqueta, "Label1", "Ejemplos cogidos de la revista Coche Actual", nullptr, 120, 3360,
      3615, 195, Centrado},

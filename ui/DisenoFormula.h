@@ -11,7 +11,8 @@
 namespace velmora::ui {
 
 inline constexpr auto kControlesFormula = std::to_array<Control>({
-    // Lines: X1, Y1, X2, Y2.
+    // tipo, nombre, titulo, contenedor, izquierda, arriba, ancho, alto, banderas
+    // (for a line: X1, Y1, X2, Y2 in place of izquierda, arriba, ancho, alto)
     {Tipo::Etiqueta, "Label1", "Formula matemática para la realización de los calculos es:",
      nullptr, 120, 120, 4080, 195, Opaco},
     {Tipo::Etiqueta, "Label2", "PCD - PCG", nullptr, 1680, 480, 855, 255, Opaco},

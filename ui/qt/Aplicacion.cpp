@@ -5,8 +5,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "Ejemplos.h"
-#include "Formula.h"
 #include "ui/Textos.h"
 
 namespace velmora::qt {
@@ -35,17 +33,6 @@ void MostrarMensajeVelmora(QWidget* padre, const QString& texto) {
     // Some styles put a picture on the button; the box shows text only.
     caja.button(QMessageBox::Ok)->setIcon(QIcon());
     caja.exec();
-}
-
-// Created on first use, kept for the run.
-Ejemplos& FormularioEjemplos() {
-    static Ejemplos formulario;
-    return formulario;
-}
-
-Formula& FormularioFormula() {
-    static Formula formulario;
-    return formulario;
 }
 
 }  // namespace velmora::qt

@@ -1,6 +1,5 @@
-// The application shell: the program's name and icon, the message box every
-// message of the program uses, and the program-wide references to the
-// examples and formula windows. The texts themselves are ui/Textos.h's.
+// The application shell: the program's name and icon, and the message box
+// every message of the program uses. The texts themselves are ui/Textos.h's.
 #pragma once
 
 #include <QString>
@@ -9,9 +8,6 @@ class QWidget;
 
 namespace velmora::qt {
 
-class Ejemplos;
-class Formula;
-
 // Sets the application's name, version and the two-car icon that every
 // window of the program carries.
 void PrepararAplicacion();
@@ -19,9 +15,5 @@ void PrepararAplicacion();
 // A modal message box: the text as its only content, an OK button only, no
 // icon, the title "Velmora". Returns when the user has pressed OK.
 void MostrarMensajeVelmora(QWidget* padre, const QString& texto);
-
-// The one window object of each kind, created on first use.
-Ejemplos& FormularioEjemplos();
-Formula& FormularioFormula();
 
 }  // namespace velmora::qt

@@ -37,4 +37,9 @@ void Ejemplos::Mostrar() {
     });
 }
 
+Ejemplos& FormularioEjemplos() {
+    static Ejemplos formulario;
+    return formulario;
+}
+
 }  // namespace velmora::qt

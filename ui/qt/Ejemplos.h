@@ -20,4 +20,7 @@ class Ejemplos {
     static void Agregar(QListWidget* lista, const QString& fila);
 };
 
+// The one examples window object of the program, created on first use.
+Ejemplos& FormularioEjemplos();
+
 }  // namespace velmora::qt

@@ -11,4 +11,9 @@ void Formula::Mostrar() {
     MostrarVentanaFija(kDisenoFormula, nullptr);
 }
 
+Formula& FormularioFormula() {
+    static Formula formulario;
+    return formulario;
+}
+
 }  // namespace velmora::qt

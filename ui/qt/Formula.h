@@ -10,4 +10,7 @@ class Formula {
     void Mostrar();
 };
 
+// The one formula window object of the program, created on first use.
+Formula& FormularioFormula();
+
 }  // namespace velmora::qt

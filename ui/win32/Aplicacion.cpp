@@ -1,7 +1,5 @@
 #include "Aplicacion.h"
 
-#include "Ejemplos.h"
-#include "Formula.h"
 #include "Identificadores.h"
 #include "Unicode.h"
 #include "VentanaFija.h"
@@ -94,17 +92,6 @@ int BucleDeMensajes(const std::function<bool()>& seguir) {
         DispatchMessageW(&mensaje);
     }
     return -1;
-}
-
-// Created on first use, kept for the run.
-Ejemplos& FormularioEjemplos() {
-    static Ejemplos formulario;
-    return formulario;
-}
-
-Formula& FormularioFormula() {
-    static Formula formulario;
-    return formulario;
 }
 
 }  // namespace velmora::win32

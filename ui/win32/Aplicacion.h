@@ -1,7 +1,6 @@
 // The application shell on Windows: the window classes and the icon, the
 // message box every message of the program uses, where a window goes on the
-// screen, the message loop, and the program-wide references to the examples
-// and formula windows.
+// screen, and the message loop.
 #pragma once
 
 #include <windows.h>
@@ -10,9 +9,6 @@
 #include <string_view>
 
 namespace velmora::win32 {
-
-class Ejemplos;
-class Formula;
 
 // Registers the classes of the program's windows, each with the two-car icon.
 void RegistrarClases(HINSTANCE instancia);
@@ -33,9 +29,5 @@ void ColocarEnPantalla(HWND ventana);
 // through the dialog manager, until `seguir` says no or the program ends.
 // Gives the exit code when the program ends, -1 otherwise.
 int BucleDeMensajes(const std::function<bool()>& seguir);
-
-// The one window object of each kind, created on first use.
-Ejemplos& FormularioEjemplos();
-Formula& FormularioFormula();
 
 }  // namespace velmora::win32

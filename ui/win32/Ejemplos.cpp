@@ -19,4 +19,9 @@ void Ejemplos::Mostrar(HWND propietario) {
     });
 }
 
+Ejemplos& FormularioEjemplos() {
+    static Ejemplos formulario;
+    return formulario;
+}
+
 }  // namespace velmora::win32

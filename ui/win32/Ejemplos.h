@@ -16,4 +16,7 @@ class Ejemplos {
     static void PonerEjemplos(HWND lstEjemplos);
 };
 
+// The one examples window object of the program, created on first use.
+Ejemplos& FormularioEjemplos();
+
 }  // namespace velmora::win32

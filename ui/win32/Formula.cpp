@@ -9,4 +9,9 @@ void Formula::Mostrar(HWND propietario) {
     VentanaFija::Mostrar(ui::kDisenoFormula, propietario, nullptr);
 }
 
+Formula& FormularioFormula() {
+    static Formula formulario;
+    return formulario;
+}
+
 }  // namespace velmora::win32

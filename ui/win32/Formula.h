@@ -12,4 +12,7 @@ class Formula {
     void Mostrar(HWND propietario);
 };
 
+// The one formula window object of the program, created on first use.
+Formula& FormularioFormula();
+
 }  // namespace velmora::win32
