@@ -30,10 +30,11 @@ double NumeroEstricto(std::string_view texto, const ConfiguracionRegional& confi
 
 // The lenient reading: every blank, tab and line feed is removed first, then
 // the longest leading number is read with the same regional separators (and
-// the same stand-ins for the group separator) as NumeroEstricto (the exponent letter may also be D
-// or d) and the rest is ignored. A text that does not begin with a number gives 0. Under the
-// Spanish convention "1 500" is 1500, "12abc" is 12 and "abc" is 0. For
-// every text that EsNumerico accepts it gives what NumeroEstricto gives.
+// the same stand-ins for the group separator) as NumeroEstricto, the
+// exponent letter also D or d, and the rest is ignored. A text that does not
+// begin with a number gives 0. Under the Spanish convention "1 500" is 1500,
+// "12abc" is 12 and "abc" is 0. For every text that EsNumerico accepts it
+// gives what NumeroEstricto gives.
 // Throws ErrorCalculo (Desbordamiento) when the value lies beyond the double
 // range; never a conversion error.
 double NumeroInicial(std::string_view texto, const ConfiguracionRegional& config);

@@ -2,7 +2,9 @@
 #   source scripts/pantalla.sh; IniciarPantalla 1024x768x24
 # starts Xvfb on the first free display number, waits for it, exports
 # DISPLAY (and XDG_RUNTIME_DIR when unset) and leaves its process id in
-# $PID_PANTALLA for the caller's trap to stop.
+# $PID_PANTALLA for the caller's trap to stop. IniciarGestorDeVentanas then
+# starts openbox on it, waits until it manages the screen, and leaves its
+# process id in $PID_GESTOR.
 IniciarPantalla() {
   local tamano=${1:-1024x768x24} n
   for n in $(seq 90 160); do
@@ -19,4 +21,14 @@ IniciarPantalla() {
     XDG_RUNTIME_DIR=$(mktemp -d)
     export XDG_RUNTIME_DIR
   fi
+}
+
+IniciarGestorDeVentanas() {
+  openbox >/dev/null 2>&1 &
+  PID_GESTOR=$!
+  # The window manager is up once it has claimed the screen.
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+  done
 }

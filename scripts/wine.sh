@@ -7,6 +7,8 @@
 # server needs: Wine draws its own title bars (Decorated=N) and leaves the
 # window manager out (Managed=N: no message box waits for one). Exports
 # WINEPREFIX, DISPLAY, WINE and WINESERVER; PararWine stops what it started.
+# RutaWindows gives the Windows path of a file, for a Windows program's
+# arguments.
 # Wine's wineserver is the one its package installs (dpkg -L finds it).
 IniciarWine() {
   local prefijo=$1
@@ -25,6 +27,11 @@ IniciarWine() {
   "$WINESERVER" -p
   PonerRegistro 'HKCU\Software\Wine\X11 Driver' Decorated REG_SZ N
   PonerRegistro 'HKCU\Software\Wine\X11 Driver' Managed REG_SZ N
+}
+
+# The Windows path under which Wine's programs see a file of this machine.
+RutaWindows() {
+  echo "Z:$(realpath "$1" | tr / '\\')"
 }
 
 # PonerRegistro KEY NAME TYPE VALUE

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace velmora::ui {
 
@@ -12,6 +13,12 @@ inline constexpr const char* kTituloAplicacion = "Velmora";
 // The version the main window's caption and the About message show. (The
 // executable's version record, 0.00.0002, is another thing: res/velmora.rc.)
 inline constexpr const char* kVersion = "1.0";
+
+// The caption of the main window once it has loaded: the caption its table
+// gives, " v" and the version ("Amortización Diesel v1.0").
+inline std::string TituloConVersion(std::string_view titulo) {
+    return std::string(titulo) + " v" + kVersion;
+}
 
 inline constexpr const char* kAutor = "Equipo Velmora";
 inline constexpr const char* kCorreo = "velmora@example.org";

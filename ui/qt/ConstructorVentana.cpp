@@ -13,9 +13,9 @@
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <algorithm>
-#include <cmath>
-#include <cstring>
 #include <limits>
+
+#include "ui/Colocacion.h"
 
 namespace velmora::qt {
 
@@ -144,10 +144,6 @@ void ControlesConstruidos::NoEsDelTipo(std::string_view nombre, const char* tipo
     qFatal("the control %.*s is not a %s", int(nombre.size()), nombre.data(), tipo);
 }
 
-int APixeles(int twips, double factor) {
-    return static_cast<int>(std::lround(twips * factor / kTwipsPorPixel));
-}
-
 namespace {
 
 QWidget* Crear(const Control& c, QWidget* padre) {
@@ -187,17 +183,6 @@ QWidget* Crear(const Control& c, QWidget* padre) {
     return nullptr;
 }
 
-// Geometry of a control in pixels, edges rounded one by one.
-QRect Caja(const Control& c, double factor) {
-    const int izquierda = APixeles(c.izquierda, factor);
-    const int arriba = APixeles(c.arriba, factor);
-    if (c.tipo == Tipo::Linea) {
-        return QRect(izquierda, arriba, APixeles(c.ancho, factor) - izquierda, 1);
-    }
-    return QRect(izquierda, arriba, APixeles(c.izquierda + c.ancho, factor) - izquierda,
-                 APixeles(c.arriba + c.alto, factor) - arriba);
-}
-
 // Height of a frame's caption band, which its controls must stay below.
 int AltoTituloMarco(QGroupBox* marco) {
     QStyleOptionGroupBox opcion;
@@ -210,16 +195,6 @@ int AltoTituloMarco(QGroupBox* marco) {
     const QRect titulo = marco->style()->subControlRect(QStyle::CC_GroupBox, &opcion,
                                                         QStyle::SC_GroupBoxLabel, marco);
     return titulo.bottom() + 1;
-}
-
-// Top of the highest control inside frame `nombre`, in twips.
-int PrimerControlDelMarco(const DisenoVentana& diseno, const char* nombre) {
-    int arriba = diseno.altoCliente;
-    for (const Control& c : diseno.controles) {
-        if (c.contenedor && std::strcmp(c.contenedor, nombre) == 0)
-            arriba = std::min(arriba, c.arriba);
-    }
-    return arriba;
 }
 
 // What a control needs, in pixels, to show its content unclipped with its
@@ -260,28 +235,19 @@ QSize TamanoNecesario(const Control& c, QWidget* w) {
     return QSize(0, 0);
 }
 
-// The factor by which the table must be scaled for every control to fit.
-double FactorDeAjuste(const DisenoVentana& diseno, const std::vector<QWidget*>& widgets) {
-    double factor = 1.0;
-    // One pixel more than the content needs: rounding both edges of a box
-    // can take a pixel from its width.
-    auto exigir = [&factor](int necesario, int twips) {
-        if (necesario > 0 && twips > 0) {
-            factor = std::max(factor, (necesario + 1) * double(kTwipsPorPixel) / twips);
-        }
-    };
+// The scale with which every control's content fits its box at the font in
+// use.
+Escala EscalaDeAjuste(const DisenoVentana& diseno, const std::vector<QWidget*>& widgets) {
+    Escala escala(1.0 / kTwipsPorPixel);
     for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
         const Control& c = diseno.controles[i];
         const QSize necesario = TamanoNecesario(c, widgets[i]);
-        exigir(necesario.width(), c.ancho);
-        if (c.tipo == Tipo::Marco) {
-            // The caption band must end above the frame's first control.
-            exigir(necesario.height(), PrimerControlDelMarco(diseno, c.nombre));
-        } else {
-            exigir(necesario.height(), c.alto);
-        }
+        escala.Exigir(necesario.width(), c.ancho);
+        // A frame's caption band must end above the frame's first control.
+        escala.Exigir(necesario.height(),
+                      c.tipo == Tipo::Marco ? PrimerControlDelMarco(diseno, c.nombre) : c.alto);
     }
-    return factor;
+    return escala;
 }
 
 }  // namespace
@@ -308,14 +274,16 @@ ControlesConstruidos ConstruirControles(const DisenoVentana& diseno, QWidget* cl
 }
 
 void Colocar(const DisenoVentana& diseno, ControlesConstruidos& construidos, QWidget* cliente) {
-    const double factor = FactorDeAjuste(diseno, construidos.widgets);
+    const Escala escala = EscalaDeAjuste(diseno, construidos.widgets);
     for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
-        construidos.widgets[i]->setGeometry(Caja(diseno.controles[i], factor));
+        // Each frame is a widget of its own: its controls count from it.
+        const Rectangulo caja = escala.Caja(diseno.controles[i]);
+        construidos.widgets[i]->setGeometry(caja.x, caja.y, caja.ancho, caja.alto);
         // Lines are drawn over the labels they cross.
         if (diseno.controles[i].tipo == Tipo::Linea) construidos.widgets[i]->raise();
     }
-    cliente->setFixedSize(APixeles(diseno.anchoCliente, factor),
-                          APixeles(diseno.altoCliente, factor));
+    cliente->setFixedSize(escala.APixeles(diseno.anchoCliente),
+                          escala.APixeles(diseno.altoCliente));
 }
 
 }  // namespace velmora::qt

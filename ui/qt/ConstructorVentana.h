@@ -1,12 +1,9 @@
-// Turns a window description (Diseno.h) into widgets.
+// Turns a window description (ui/Diseno.h) into widgets, each frame's
+// controls inside their frame.
 //
-// Positions come from the table in twips. At 96 dpi 15 twips are one pixel;
-// Qt's high-DPI scaling takes care of denser screens. The table was drawn
-// for a smaller font than today's desktops use, so the whole layout is
-// scaled by one factor, taken from the metrics of the font in use: the
-// smallest factor (never below 1) with which every caption, field, button
-// and list row fits its box. Positions and proportions stay those of the
-// table; edges are rounded, not widths, so neighbouring controls still meet.
+// Positions come from the table in twips, 15 to a logical pixel; Qt's
+// high-DPI scaling takes care of denser screens. The whole layout is scaled
+// by one factor taken from the metrics of the font in use (ui/Colocacion.h).
 #pragma once
 
 #include <QClipboard>
@@ -86,9 +83,6 @@ struct ControlesConstruidos {
     QWidget* BuscarWidget(std::string_view nombre) const;
     [[noreturn]] static void NoEsDelTipo(std::string_view nombre, const char* tipo);
 };
-
-// Twips to pixels at `factor`: 15 twips a pixel at factor 1.
-int APixeles(int twips, double factor);
 
 // Builds every control of `diseno` inside `cliente`, each frame's controls
 // inside their frame: objectName, caption, flags, accessible name and the

@@ -111,7 +111,7 @@ ConfiguracionRegional VentanaVelmora::ConfiguracionDelUsuario() {
 }
 
 void VentanaVelmora::Form_Load() {
-    setWindowTitle(windowTitle() + QStringLiteral(" v") + QLatin1String(kVersion));
+    setWindowTitle(QString::fromStdString(TituloConVersion(windowTitle().toStdString())));
 }
 
 void VentanaVelmora::cmdCalcular_Click() {

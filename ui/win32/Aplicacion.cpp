@@ -41,14 +41,12 @@ void PonerIcono(HWND ventana) {
 }
 
 void RegistrarClases(HINSTANCE instancia) {
-    const auto icono = [instancia](int lado) { return Icono(instancia, lado); };
+    // The icons are the windows' own (PonerIcono), not the classes'.
     const auto registrar = [&](const wchar_t* nombre, WNDPROC proc) {
         WNDCLASSEXW clase{};
         clase.cbSize = sizeof clase;
         clase.lpfnWndProc = proc;
         clase.hInstance = instancia;
-        clase.hIcon = icono(GetSystemMetrics(SM_CXICON));
-        clase.hIconSm = icono(GetSystemMetrics(SM_CXSMICON));
         clase.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
         clase.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
         clase.lpszClassName = nombre;

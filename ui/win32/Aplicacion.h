@@ -10,11 +10,11 @@
 
 namespace velmora::win32 {
 
-// Registers the classes of the program's windows, each with the two-car icon.
+// Registers the classes of the program's windows.
 void RegistrarClases(HINSTANCE instancia);
 
-// Gives a window the two-car icon, large and small, also for the task bar
-// and for tools that ask the window for it.
+// Gives a window the two-car icon, large and small, for its title bar, the
+// task bar and tools that ask the window for it.
 void PonerIcono(HWND ventana);
 
 // A modal message box over `propietario`: the text as its only content, an

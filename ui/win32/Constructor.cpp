@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -12,6 +11,7 @@
 #include "Identificadores.h"
 #include "Unicode.h"
 #include "calc/Campos.h"
+#include "ui/Colocacion.h"
 
 namespace velmora::win32 {
 
@@ -124,8 +124,15 @@ HWND Construidos::Buscar(std::string_view nombre) const {
     FalloDelPrograma("no control named", nombre);
 }
 
-int APixeles(int twips, UINT dpi, double factor) {
-    return int(std::lround(twips * double(dpi) * factor / 1440.0));
+HBRUSH ColorDeEtiqueta(const Construidos& construidos, HWND control, HDC dc) {
+    for (std::size_t i = 0; i < construidos.controles.size(); ++i) {
+        if (construidos.controles[i] != control) continue;
+        if (!(construidos.diseno->controles[i].banderas & ui::FondoBlanco)) return nullptr;
+        SetBkColor(dc, RGB(255, 255, 255));
+        SetTextColor(dc, RGB(0, 0, 0));
+        return HBRUSH(GetStockObject(WHITE_BRUSH));
+    }
+    return nullptr;
 }
 
 void LimitarCampo(HWND campo) {
@@ -170,7 +177,6 @@ void Colocar(Construidos& construidos, HWND ventana) {
     for (HWND control : construidos.controles) SendMessageW(control, WM_SETFONT, WPARAM(fuente), 0);
     if (construidos.fuente) DeleteObject(construidos.fuente);
     construidos.fuente = fuente;
-    construidos.dpi = dpi;
 
     HDC dc = GetDC(ventana);
     HGDIOBJ anterior = SelectObject(dc, fuente);
@@ -184,40 +190,28 @@ void Colocar(Construidos& construidos, HWND ventana) {
     const auto px = [dpi](int pixelesA96) { return MulDiv(pixelesA96, int(dpi), 96); };
     const int borde = 2 * GetSystemMetricsForDpi(SM_CXEDGE, dpi);
 
-    // The smallest factor with which every content fits its box, one pixel
-    // to spare for the rounding of both edges.
-    double factor = 1.0;
-    const auto exigir = [&](int necesario, int twips) {
-        if (necesario > 0 && twips > 0) {
-            factor = std::max(factor, (necesario + 1) * 1440.0 / (double(twips) * dpi));
-        }
-    };
+    // The scale with which every content fits its box.
+    ui::Escala escala(dpi / 1440.0);
     for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
         const Control& c = diseno.controles[i];
         HWND control = construidos.controles[i];
         switch (c.tipo) {
             case Tipo::Marco: {
-                exigir(ancho(Ancho(c.titulo)) + px(16), c.ancho);
+                escala.Exigir(ancho(Ancho(c.titulo)) + px(16), c.ancho);
                 // The caption band ends above the frame's first control.
-                int primero = c.alto;
-                for (const Control& otro : diseno.controles) {
-                    if (ui::MismoNombre(otro.contenedor, c.nombre)) {
-                        primero = std::min(primero, otro.arriba);
-                    }
-                }
-                exigir(tm.tmHeight, primero);
+                escala.Exigir(tm.tmHeight, ui::PrimerControlDelMarco(diseno, c.nombre));
                 break;
             }
             case Tipo::Etiqueta:
-                exigir(ancho(Ancho(c.muestra ? c.muestra : c.titulo)), c.ancho);
-                exigir(tm.tmHeight, c.alto);
+                escala.Exigir(ancho(Ancho(c.muestra ? c.muestra : c.titulo)), c.ancho);
+                escala.Exigir(tm.tmHeight, c.alto);
                 break;
             case Tipo::Campo:
-                exigir(tm.tmHeight + borde + px(2), c.alto);
+                escala.Exigir(tm.tmHeight + borde + px(2), c.alto);
                 break;
             case Tipo::Boton:
-                exigir(ancho(Ancho(c.titulo)) + px(16), c.ancho);
-                exigir(tm.tmHeight + px(8), c.alto);
+                escala.Exigir(ancho(Ancho(c.titulo)) + px(16), c.ancho);
+                escala.Exigir(tm.tmHeight + px(8), c.alto);
                 break;
             case Tipo::Lista: {
                 const int filas = int(SendMessageW(control, LB_GETCOUNT, 0, 0));
@@ -229,8 +223,8 @@ void Colocar(Construidos& construidos, HWND ventana) {
                     SendMessageW(control, LB_GETTEXT, f, LPARAM(fila.data()));
                     masAncha = std::max(masAncha, ancho(fila));
                 }
-                exigir(filas * altoFila + borde, c.alto);
-                exigir(masAncha + borde + px(6), c.ancho);
+                escala.Exigir(filas * altoFila + borde, c.alto);
+                escala.Exigir(masAncha + borde + px(6), c.ancho);
                 break;
             }
             case Tipo::Linea:
@@ -239,10 +233,9 @@ void Colocar(Construidos& construidos, HWND ventana) {
     }
     SelectObject(dc, anterior);
     ReleaseDC(ventana, dc);
-    construidos.factor = factor;
 
-    // Every control at its place; a frame's controls at the frame's plus
-    // their own.
+    // Every control at its place; a frame's controls, children of the
+    // window here, at the frame's place plus their own.
     for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
         const Control& c = diseno.controles[i];
         int x = 0, y = 0;
@@ -252,24 +245,15 @@ void Colocar(Construidos& construidos, HWND ventana) {
             x = marco.izquierda;
             y = marco.arriba;
         }
-        const int izquierda = APixeles(x + c.izquierda, dpi, factor);
-        const int arriba = APixeles(y + c.arriba, dpi, factor);
-        int derecha, abajo;
-        if (c.tipo == Tipo::Linea) {
-            derecha = APixeles(x + c.ancho, dpi, factor);
-            abajo = arriba + 1;
-        } else {
-            derecha = APixeles(x + c.izquierda + c.ancho, dpi, factor);
-            abajo = APixeles(y + c.arriba + c.alto, dpi, factor);
-        }
-        SetWindowPos(construidos.controles[i], nullptr, izquierda, arriba, derecha - izquierda,
-                     abajo - arriba, SWP_NOZORDER | SWP_NOACTIVATE);
+        const ui::Rectangulo caja = escala.Caja(c, x, y);
+        SetWindowPos(construidos.controles[i], nullptr, caja.x, caja.y, caja.ancho, caja.alto,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
     // The window around the client area of the table; once more if the menu
     // bar took another height than expected.
-    const int anchoCliente = APixeles(diseno.anchoCliente, dpi, factor);
-    const int altoCliente = APixeles(diseno.altoCliente, dpi, factor);
+    const int anchoCliente = escala.APixeles(diseno.anchoCliente);
+    const int altoCliente = escala.APixeles(diseno.altoCliente);
     RECT marco{0, 0, anchoCliente, altoCliente};
     AdjustWindowRectExForDpi(&marco, DWORD(GetWindowLongPtrW(ventana, GWL_STYLE)),
                              GetMenu(ventana) != nullptr,

@@ -7,11 +7,9 @@
 // from Identificadores.h.
 //
 // Positions come from the table's twips through the window's DPI, and the
-// whole layout is scaled by one factor taken from the metrics of the
-// system's message font at that DPI (the font Windows' own dialogs use):
-// the smallest factor, never below 1, with which every caption, field,
-// button, list row and the widest result fit their boxes. Edges are
-// rounded, not widths, so neighbouring controls still meet.
+// whole layout is scaled by one factor (ui/Colocacion.h) taken from the
+// metrics of the system's message font at that DPI, the font Windows' own
+// dialogs use.
 #pragma once
 
 #include <windows.h>
@@ -36,9 +34,7 @@ class Construidos {
 
     const ui::DisenoVentana* diseno = nullptr;
     std::vector<HWND> controles;  // in the order of the table
-    HFONT fuente = nullptr;       // the message font at `dpi`
-    UINT dpi = 96;
-    double factor = 1.0;
+    HFONT fuente = nullptr;       // the message font at the window's DPI
 };
 
 // Creates every control of `diseno` inside `ventana`, with its name as its
@@ -52,8 +48,10 @@ void ConstruirControles(const ui::DisenoVentana& diseno, HWND ventana, Construid
 // the table. Again after a change of DPI.
 void Colocar(Construidos& construidos, HWND ventana);
 
-// Twips to pixels at `dpi` and `factor`.
-int APixeles(int twips, UINT dpi, double factor);
+// The answer to WM_CTLCOLORSTATIC for `control`: the white brush, with its
+// colours set in `dc`, for a label whose row asks for a white background;
+// nullptr for every other control (the window's colour).
+HBRUSH ColorDeEtiqueta(const Construidos& construidos, HWND control, HDC dc);
 
 // A field's edit control: holds at most kLargoMaximoCampo UTF-16 code
 // units and refuses whole a longer text, typed, pasted or set, by posting

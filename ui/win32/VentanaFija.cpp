@@ -38,6 +38,14 @@ LRESULT CALLBACK VentanaFija::Procedimiento(HWND ventana, UINT mensaje, WPARAM w
             // Escape, through the dialog manager.
             if (LOWORD(w) == IDCANCEL) PostMessageW(ventana, WM_CLOSE, 0, 0);
             return 0;
+        case WM_CTLCOLORSTATIC:
+            if (auto* controles =
+                    reinterpret_cast<Construidos*>(GetWindowLongPtrW(ventana, GWLP_USERDATA))) {
+                if (HBRUSH fondo = ColorDeEtiqueta(*controles, HWND(l), HDC(w))) {
+                    return LRESULT(fondo);
+                }
+            }
+            break;
         case WM_CLOSE:
             EnableWindow(GetWindow(ventana, GW_OWNER), TRUE);
             DestroyWindow(ventana);

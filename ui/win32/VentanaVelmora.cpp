@@ -23,7 +23,6 @@ using ui::kMenuVelmora;
 namespace {
 
 constexpr int kIdCalcular = IdControl(kControlesVelmora, "cmdCalcular");
-constexpr int kIdResultado = IdControl(kControlesVelmora, "lblResultado");
 
 std::wstring TextoDe(HWND control) {
     std::wstring texto(std::size_t(GetWindowTextLengthW(control)) + 1, L'\0');
@@ -103,8 +102,7 @@ void VentanaVelmora::OperacionCalcular() {
 }
 
 void VentanaVelmora::Form_Load() {
-    const std::wstring titulo = TextoDe(ventana_) + L" v" + Ancho(ui::kVersion);
-    SetWindowTextW(ventana_, titulo.c_str());
+    SetWindowTextW(ventana_, Ancho(ui::TituloConVersion(Utf8(TextoDe(ventana_)))).c_str());
 }
 
 void VentanaVelmora::cmdCalcular_Click() {
@@ -168,12 +166,7 @@ LRESULT VentanaVelmora::Procesar(UINT mensaje, WPARAM w, LPARAM l) {
             }
             return 0;
         case WM_CTLCOLORSTATIC:
-            // The result box is white; every other label has the window's colour.
-            if (GetDlgCtrlID(HWND(l)) == kIdResultado) {
-                SetBkColor(HDC(w), RGB(255, 255, 255));
-                SetTextColor(HDC(w), RGB(0, 0, 0));
-                return LRESULT(GetStockObject(WHITE_BRUSH));
-            }
+            if (HBRUSH fondo = ColorDeEtiqueta(controles_, HWND(l), HDC(w))) return LRESULT(fondo);
             break;
         case WM_ACTIVATE:
             // As a dialog does: the focus leaves with the window and comes

@@ -297,10 +297,20 @@ class VentanaVelmoraTest : public QObject {
     }
 
     void accesibilidad() {
-        for (const velmora::Campo& campo : velmora::kCampos) {
-            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(v->Campo(campo.id));
+        const std::pair<IdCampo, const char*> nombres[] = {
+            {IdCampo::txtPrecioCocheDiesel, "Precio coche diesel"},
+            {IdCampo::txtConsumoMedioDiesel, "Consumo medio diesel"},
+            {IdCampo::txtPrecioLitroGasoil, "Precio litro gasoil"},
+            {IdCampo::txtPrecioCocheGasolina, "Precio coche gasolina"},
+            {IdCampo::txtConsumoMedioGasolina, "Consumo medio gasolina"},
+            {IdCampo::txtPrecioLitroGasolina, "Precio litro gasolina"},
+            {IdCampo::txtKmAno, "Media de Km/año"},
+            {IdCampo::txtInteres, "Interes anual"},
+        };
+        for (const auto& [campo, nombre] : nombres) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(v->Campo(campo));
             QVERIFY(a);
-            QCOMPARE(a->text(QAccessible::Name), QString::fromUtf8(campo.nombreAccesible));
+            QCOMPARE(a->text(QAccessible::Name), QString::fromUtf8(nombre));
         }
         v->EjemploResuelto();
         QTest::mouseClick(Boton(), Qt::LeftButton);

@@ -8,12 +8,6 @@ set -euo pipefail
 tamano=$1; shift
 source "$(dirname "$0")/../../../scripts/pantalla.sh"
 IniciarPantalla "$tamano"
-openbox >/dev/null 2>&1 &
-wm=$!
-trap 'kill $wm $PID_PANTALLA 2>/dev/null || true' EXIT
-# The window manager is up once it has claimed the screen.
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.05
-done
+IniciarGestorDeVentanas
+trap 'kill $PID_GESTOR $PID_PANTALLA 2>/dev/null || true' EXIT
 "$@"
