@@ -1,22 +1,28 @@
 # Sourced by the scripts that need an X display of their own:
 #   source scripts/pantalla.sh; IniciarPantalla 1024x768x24
-# starts Xvfb on the first free display number, waits for it, exports
-# DISPLAY (and XDG_RUNTIME_DIR when unset) and leaves its process id in
-# $PID_PANTALLA for the caller's trap to stop. IniciarGestorDeVentanas then
-# starts openbox on it, waits until it manages the screen, and leaves its
-# process id in $PID_GESTOR.
+# starts a private Xvfb display through scripts/pantalla-privada (the server
+# picks a free display itself, so two runs never meet), waits until it
+# answers, exports DISPLAY (and XDG_RUNTIME_DIR when unset) and leaves the
+# helper's process id in $PID_PANTALLA for the caller's trap to stop (the
+# display stops with it). IniciarGestorDeVentanas then starts openbox on
+# it, waits until it manages the screen, and leaves its process id in
+# $PID_GESTOR.
 IniciarPantalla() {
-  local tamano=${1:-1024x768x24} n
-  for n in $(seq 90 160); do
-    [ -e /tmp/.X11-unix/X$n ] || break
-  done
-  Xvfb :$n -screen 0 "$tamano" -nolisten tcp >/dev/null 2>&1 &
+  local tamano=${1:-1024x768x24} salida
+  salida=$(mktemp)
+  "$(dirname "${BASH_SOURCE[0]}")/pantalla-privada" "$tamano" >"$salida" &
   PID_PANTALLA=$!
-  for _ in $(seq 100); do
-    [ -e /tmp/.X11-unix/X$n ] && break
-    sleep 0.05
+  until grep -q . "$salida"; do
+    if ! kill -0 "$PID_PANTALLA" 2>/dev/null; then
+      rm -f "$salida"
+      echo "no private X display could be started" >&2
+      return 1
+    fi
+    sleep 0.025
   done
-  export DISPLAY=:$n
+  DISPLAY=$(head -1 "$salida")
+  export DISPLAY
+  rm -f "$salida"
   if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     XDG_RUNTIME_DIR=$(mktemp -d)
     export XDG_RUNTIME_DIR
