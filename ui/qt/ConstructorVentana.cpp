@@ -16,6 +16,7 @@
 #include <limits>
 
 #include "ui/Colocacion.h"
+#include "ui/Entrada.h"
 
 namespace velmora::qt {
 
@@ -47,12 +48,23 @@ void Boton::keyPressEvent(QKeyEvent* evento) {
 
 namespace {
 
-// The toolkit takes back an edit its validator finds Invalid, and says so by
-// inputRejected().
+QString DeUtf16(const std::u16string& texto) {
+    return QString::fromStdU16String(texto);
+}
+
+// Every edit of a field passes here: the text becomes what the field takes
+// of it (ui/Entrada.h), the cursor keeping its place among the characters
+// that stay; a text too long is Invalid, which the toolkit takes back and
+// reports by inputRejected().
 class LimiteDeLargo : public QValidator {
   public:
     LimiteDeLargo(std::size_t maximo, QObject* padre) : QValidator(padre), maximo_(maximo) {}
-    State validate(QString& texto, int&) const override {
+    State validate(QString& texto, int& cursor) const override {
+        const QString tomado = DeUtf16(TextoTecleado(texto.toStdU16String()));
+        if (tomado.size() != texto.size()) {
+            cursor = int(TextoTecleado(texto.left(cursor).toStdU16String()).size());
+        }
+        texto = tomado;
         return std::size_t(texto.size()) > maximo_ ? Invalid : Acceptable;
     }
 
@@ -66,6 +78,8 @@ CampoTexto::CampoTexto(std::size_t maximo, QWidget* padre) : QLineEdit(padre), m
     // The toolkit's own limit would cut a text to fit; lift it.
     setMaxLength(std::numeric_limits<int>::max());
     setValidator(new LimiteDeLargo(maximo, this));
+    // Left, whatever the direction of the text's first letter.
+    setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
 }
 
 bool CampoTexto::Cabe(qsizetype entrante) const {
@@ -75,17 +89,16 @@ bool CampoTexto::Cabe(qsizetype entrante) const {
 
 void CampoTexto::PegarComprobado(QClipboard::Mode modo) {
     if (isReadOnly()) return;
-    const QString texto = QGuiApplication::clipboard()->text(modo);
+    const QString texto =
+        DeUtf16(TextoPegado(QGuiApplication::clipboard()->text(modo).toStdU16String()));
     if (!Cabe(texto.size())) {
         Q_EMIT inputRejected();
         return;
     }
-    if (modo == QClipboard::Clipboard) {
-        paste();
-    } else {
-        deselect();
-        insert(texto);
-    }
+    // The selection of other programs goes in at the cursor; a paste of the
+    // clipboard replaces the field's own selection.
+    if (modo != QClipboard::Clipboard) deselect();
+    insert(texto);
 }
 
 void CampoTexto::keyPressEvent(QKeyEvent* evento) {
@@ -124,12 +137,24 @@ void CampoTexto::contextMenuEvent(QContextMenuEvent* evento) {
 
 void CampoTexto::dropEvent(QDropEvent* evento) {
     const QMimeData* datos = evento->mimeData();
-    if (datos && datos->hasText() && !Cabe(datos->text().size())) {
+    if (!datos || !datos->hasText()) {
+        QLineEdit::dropEvent(evento);
+        return;
+    }
+    // A drop is taken as a paste is, at the place it falls.
+    QMimeData tomado;
+    tomado.setText(DeUtf16(TextoPegado(datos->text().toStdU16String())));
+    if (!Cabe(tomado.text().size())) {
         evento->ignore();
         Q_EMIT inputRejected();
         return;
     }
-    QLineEdit::dropEvent(evento);
+    QDropEvent soltado(evento->position(), evento->possibleActions(), &tomado, evento->buttons(),
+                       evento->modifiers(), evento->type());
+    soltado.setDropAction(evento->dropAction());
+    QLineEdit::dropEvent(&soltado);
+    evento->setDropAction(soltado.dropAction());
+    evento->setAccepted(soltado.isAccepted());
 }
 
 QWidget* ControlesConstruidos::BuscarWidget(std::string_view nombre) const {
@@ -273,8 +298,22 @@ ControlesConstruidos ConstruirControles(const DisenoVentana& diseno, QWidget* cl
     return construidos;
 }
 
-void Colocar(const DisenoVentana& diseno, ControlesConstruidos& construidos, QWidget* cliente) {
-    const Escala escala = EscalaDeAjuste(diseno, construidos.widgets);
+void Colocar(const DisenoVentana& diseno, ControlesConstruidos& construidos, QWidget* cliente,
+             const QSize& espacio) {
+    // Measured at the font the window inherits; a smaller one only where the
+    // window would not fit its space otherwise.
+    cliente->setFont(QFont());
+    Escala escala = EscalaDeAjuste(diseno, construidos.widgets);
+    if (espacio.isValid()) {
+        const double cabe =
+            FactorQueCabe(diseno, 1.0 / kTwipsPorPixel, espacio.width(), espacio.height());
+        QFont letra = cliente->font();
+        while (escala.Factor() > cabe && letra.pointSizeF() > kPuntosMinimos) {
+            letra.setPointSizeF(PuntosParaCaber(letra.pointSizeF(), escala.Factor(), cabe));
+            cliente->setFont(letra);
+            escala = EscalaDeAjuste(diseno, construidos.widgets);
+        }
+    }
     for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
         // Each frame is a widget of its own: its controls count from it.
         const Rectangulo caja = escala.Caja(diseno.controles[i]);

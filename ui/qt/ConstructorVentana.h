@@ -39,12 +39,14 @@ class Boton : public QPushButton {
     void keyPressEvent(QKeyEvent* evento) override;
 };
 
-// A single-line text field that holds at most `maximo` UTF-16 code units
-// and refuses whole, never cuts, a longer text: typed, pasted (keys, context
-// menu, middle button) or dropped. It emits inputRejected() for a refusal.
-// A paste is measured before the toolkit inserts it, since inserting and
-// taking back megabytes takes the toolkit a noticeable time; the length
-// check of every other edit is the field's validator.
+// A single-line text field that takes what reaches it as ui/Entrada.h says
+// (no character that draws nothing, a paste's or a drop's first line), holds
+// at most `maximo` UTF-16 code units and refuses whole, never cuts, a longer
+// text: typed, pasted (keys, context menu, middle button) or dropped. It
+// emits inputRejected() for a refusal. A paste is measured before the
+// toolkit inserts it, since inserting and taking back megabytes takes the
+// toolkit a noticeable time; every other edit passes the field's validator.
+// Its text stands at the left, whatever the direction of its letters.
 class CampoTexto : public QLineEdit {
   public:
     CampoTexto(std::size_t maximo, QWidget* padre);
@@ -92,7 +94,10 @@ ControlesConstruidos ConstruirControles(const ui::DisenoVentana& diseno, QWidget
 
 // Scales the table by the smallest factor (never below 1) with which every
 // control's content fits its box at the font in use, and places every
-// control; `cliente` takes the size of the client area.
-void Colocar(const ui::DisenoVentana& diseno, ControlesConstruidos& construidos, QWidget* cliente);
+// control; `cliente` takes the size of the client area. Given the
+// `espacio` the client area may take at most, the window's font shrinks
+// where that factor would not fit it (ui/Colocacion.h).
+void Colocar(const ui::DisenoVentana& diseno, ControlesConstruidos& construidos, QWidget* cliente,
+             const QSize& espacio = {});
 
 }  // namespace velmora::qt

@@ -12,6 +12,7 @@
 #include "Unicode.h"
 #include "calc/Campos.h"
 #include "ui/Colocacion.h"
+#include "ui/Entrada.h"
 
 namespace velmora::win32 {
 
@@ -59,25 +60,29 @@ Clase ClaseDe(const Control& c) {
     return {L"STATIC", kHijo, 0};
 }
 
-// The length of the text a paste into a single-line edit would insert:
-// the clipboard's text up to its first line break, counted up to one past
-// the field's bound (enough to refuse it, however long it is).
-std::size_t LargoDelPortapapeles(HWND campo) {
-    std::size_t largo = 0;
-    if (!OpenClipboard(campo)) return 0;
+// Texts cross between the edit control (wchar_t, UTF-16 on Windows) and
+// ui/Entrada.h (char16_t) unchanged.
+std::u16string_view Utf16(const wchar_t* texto, std::size_t largo) {
+    static_assert(sizeof(wchar_t) == sizeof(char16_t));
+    return {reinterpret_cast<const char16_t*>(texto), largo};
+}
+const wchar_t* Ancho16(const std::u16string& texto) {
+    return reinterpret_cast<const wchar_t*>(texto.c_str());
+}
+
+// The clipboard's text as a field takes a paste of it (ui/Entrada.h).
+std::u16string TextoPegadoDelPortapapeles(HWND campo) {
+    std::u16string pegado;
+    if (!OpenClipboard(campo)) return pegado;
     if (HANDLE datos = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto* texto = static_cast<const wchar_t*>(GlobalLock(datos))) {
             const std::size_t tope = GlobalSize(datos) / sizeof(wchar_t);
-            const std::size_t maximo = std::min(tope, kLargoMaximoCampo + 1);
-            while (largo < maximo && texto[largo] != L'\0' && texto[largo] != L'\r' &&
-                   texto[largo] != L'\n') {
-                ++largo;
-            }
+            pegado = ui::TextoPegado(Utf16(texto, wcsnlen(texto, tope)));
             GlobalUnlock(datos);
         }
     }
     CloseClipboard();
-    return largo;
+    return pegado;
 }
 
 void Rechazar(HWND campo) {
@@ -87,22 +92,34 @@ void Rechazar(HWND campo) {
 LRESULT CALLBACK ProcCampo(HWND campo, UINT mensaje, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
     switch (mensaje) {
         case WM_PASTE: {
+            // Taken as ui/Entrada.h says, or refused whole.
             DWORD inicio = 0, fin = 0;
             SendMessageW(campo, EM_GETSEL, WPARAM(&inicio), LPARAM(&fin));
             const std::size_t resto = std::size_t(GetWindowTextLengthW(campo)) - (fin - inicio);
-            if (resto + LargoDelPortapapeles(campo) > kLargoMaximoCampo) {
+            const std::u16string pegado = TextoPegadoDelPortapapeles(campo);
+            if (resto + pegado.size() > kLargoMaximoCampo) {
                 Rechazar(campo);
-                return 0;
+            } else {
+                SendMessageW(campo, EM_REPLACESEL, TRUE, LPARAM(Ancho16(pegado)));
             }
+            return 0;
+        }
+        case WM_CHAR: {
+            // A character that draws nothing is not typed in; the control
+            // characters below a blank are the edit control's commands.
+            const auto tecla = wchar_t(w);
+            if (tecla >= L' ' && ui::TextoTecleado(Utf16(&tecla, 1)).empty()) return 0;
             break;
         }
         case WM_SETTEXT: {
             const auto* texto = reinterpret_cast<const wchar_t*>(l);
-            if (texto && std::wcslen(texto) > kLargoMaximoCampo) {
+            if (!texto) break;
+            const std::u16string tomado = ui::TextoTecleado(Utf16(texto, std::wcslen(texto)));
+            if (tomado.size() > kLargoMaximoCampo) {
                 Rechazar(campo);
                 return FALSE;
             }
-            break;
+            return DefSubclassProc(campo, mensaje, w, LPARAM(Ancho16(tomado)));
         }
         case WM_NCDESTROY:
             RemoveWindowSubclass(campo, ProcCampo, 1);

@@ -53,9 +53,11 @@ void Colocar(Construidos& construidos, HWND ventana);
 // nullptr for every other control (the window's colour).
 HBRUSH ColorDeEtiqueta(const Construidos& construidos, HWND control, HDC dc);
 
-// A field's edit control: holds at most kLargoMaximoCampo UTF-16 code
-// units and refuses whole a longer text, typed, pasted or set, by posting
-// kMensajeTextoDemasiadoLargo to its parent.
+// A field's edit control: takes what reaches it as ui/Entrada.h says (no
+// character that draws nothing, a paste's first line), holds at most
+// kLargoMaximoCampo UTF-16 code units and refuses whole a longer text,
+// typed, pasted or set, by posting kMensajeTextoDemasiadoLargo to its
+// parent.
 void LimitarCampo(HWND campo);
 
 }  // namespace velmora::win32

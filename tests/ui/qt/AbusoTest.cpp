@@ -22,6 +22,7 @@
 #include "calc/Campos.h"
 #include "calc/Mensajes.h"
 #include "calc/OperacionCalcular.h"
+#include "ui/Entrada.h"
 #include "ui/qt/Aplicacion.h"
 #include "ui/qt/VentanaVelmora.h"
 
@@ -171,7 +172,10 @@ class AbusoTest : public QObject {
                 campo->setFocus();
                 if (g.Probabilidad(0.7)) campo->selectAll();
                 const QString antes = campo->text();
-                const bool cabe = antes.size() - campo->selectedText().size() + texto.size() <=
+                // What the field takes of a paste: its first line, cleaned.
+                const qsizetype pegado =
+                    qsizetype(velmora::ui::TextoPegado(texto.toStdU16String()).size());
+                const bool cabe = antes.size() - campo->selectedText().size() + pegado <=
                                   qsizetype(velmora::kLargoMaximoCampo);
                 const QStringList vistos = CerrarCadaModal(
                     [&] { QTest::keyClick(campo, Qt::Key_V, Qt::ControlModifier); });
