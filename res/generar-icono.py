@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Draws Velmora's icon: two cars, a red one behind a green one.
 
-Writes velmora-32.png and velmora-16.png, 4-bit indexed PNGs on the classic
-16-colour palette (one of whose entries is transparent), and velmora.ico,
-the same two images as 16-colour bitmaps with a transparency mask, for the
-Windows executable. Run it again after changing the drawing:
-python3 res/generar-icono.py
+Writes velmora-16.png and velmora-32.png, the icon the windows carry, and
+the larger sizes a desktop shows in its launchers and docks (48, 64, 128
+and 256 pixels), all 4-bit indexed PNGs on the classic 16-colour palette
+(one of whose entries is transparent); velmora.svg, the same drawing for
+any size; and velmora.ico, the 16 and 32 pixel images as 16-colour bitmaps
+with a transparency mask, for the Windows executable. Run it again after
+changing the drawing: python3 res/generar-icono.py
 """
 import math
 import os
@@ -66,6 +68,46 @@ def coche(x, y, claro, oscuro):
         (tapacubos(4.5), GRIS_CLARO), (tapacubos(15.5), GRIS_CLARO),
     ]
     return [((lambda f: lambda px, py: f(px - x, py - y))(f), c) for f, c in capas]
+
+
+# The same shapes as outlines, for the scalable icon: each a polygon (a list
+# of points) or a circle (centre and radius), in units of the car.
+def figuras_coche(claro, oscuro):
+    def ventanilla(v):
+        return 6.5 - ((v - 1) / 3.5) * 2.5, 12.5 + ((v - 1) / 3.5) * 2.5
+    arriba, abajo = ventanilla(1.3), ventanilla(4)
+    return [
+        ([(6, 0), (13, 0), (16, 4.5), (3, 4.5)], claro),
+        ([(1, 4), (19, 4), (19, 5), (20, 5), (20, 9), (0, 9), (0, 5), (1, 5)], claro),
+        ([(0, 7.6), (20, 7.6), (20, 9), (0, 9)], oscuro),
+        ([(arriba[0], 1.3), (9.2, 1.3), (9.2, 4), (abajo[0], 4)], AGUAMARINA),
+        ([(10, 1.3), (arriba[1], 1.3), (abajo[1], 4), (10, 4)], AGUAMARINA),
+        ([(19, 5), (20.5, 5), (20.5, 6.3), (19, 6.3)], AMARILLO),
+        (((4.5, 9.5), 2.6), NEGRO), (((15.5, 9.5), 2.6), NEGRO),
+        (((4.5, 9.5), 1.0), GRIS_CLARO), (((15.5, 9.5), 1.0), GRIS_CLARO),
+    ]
+
+
+def svg():
+    def color(indice):
+        return "#%02x%02x%02x" % PALETA[indice]
+
+    def figura(forma, x, y, relleno, trazo=""):
+        if isinstance(forma, list):
+            puntos = " ".join(f"{u + x:g},{v + y:g}" for u, v in forma)
+            return f'<polygon points="{puntos}" fill="{relleno}"{trazo}/>'
+        (u, v), r = forma
+        return f'<circle cx="{u + x:g}" cy="{v + y:g}" r="{r:g}" fill="{relleno}"{trazo}/>'
+
+    partes = []
+    for x, y, claro, oscuro in ((10.5, 4, ROJO, GRANATE), (1, 15.5, LIMA, VERDE)):
+        figuras = figuras_coche(claro, oscuro)
+        # The dark outline first, then the colours over it.
+        partes += [figura(f, x, y, "#000000", ' stroke="#000000" stroke-width="0.6"')
+                   for f, _ in figuras]
+        partes += [figura(f, x, y, color(c)) for f, c in figuras]
+    return ('<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" '
+            'viewBox="0 0 32 32">\n' + "\n".join(partes) + "\n</svg>\n")
 
 
 def dibujar(tamano):
@@ -154,8 +196,10 @@ def ico(imagenes):
 
 if __name__ == "__main__":
     carpeta = os.path.dirname(os.path.abspath(__file__))
-    for tamano in (32, 16):
+    for tamano in (16, 32, 48, 64, 128, 256):
         with open(os.path.join(carpeta, f"velmora-{tamano}.png"), "wb") as salida:
             salida.write(png(dibujar(tamano)))
+    with open(os.path.join(carpeta, "velmora.svg"), "w") as salida:
+        salida.write(svg())
     with open(os.path.join(carpeta, "velmora.ico"), "wb") as salida:
         salida.write(ico([dibujar(16), dibujar(32)]))
