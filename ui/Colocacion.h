@@ -7,6 +7,12 @@
 // the font in use. Positions and proportions stay those of the table; edges
 // are rounded, not widths, so neighbouring controls still meet.
 //
+// A window never extends past the area the desktop leaves free: where the
+// factor its font needs would make it larger than that area, the window's
+// font shrinks in proportion (never below kPuntosMinimos) and the factor is
+// taken again, so that it fits with every caption whole. Only a window that
+// is too large even at that font stays larger than the area.
+//
 // Windows: centred in the area the desktop leaves free (without its
 // panels). On an axis where the window's frame is larger than that area it
 // starts at the area's edge instead, so that the title bar and the menu bar
@@ -69,6 +75,24 @@ constexpr int PrimerControlDelMarco(const DisenoVentana& diseno, const char* mar
         if (MismoNombre(c.contenedor, marco)) arriba = std::min(arriba, c.arriba);
     }
     return arriba;
+}
+
+// The largest factor with which the client area of `diseno` fits in
+// `ancho` x `alto` pixels, at `pixelesPorTwip` for factor 1.
+constexpr double FactorQueCabe(const DisenoVentana& diseno, double pixelesPorTwip, int ancho,
+                               int alto) {
+    return std::min(ancho / (diseno.anchoCliente * pixelesPorTwip),
+                    alto / (diseno.altoCliente * pixelesPorTwip));
+}
+
+// The smallest font a window shrinks to so as to fit the screen, in points.
+inline constexpr double kPuntosMinimos = 6.0;
+
+// The font size, in points, to try next for a window that needs the factor
+// `necesario` at `puntos` points where only `cabe` fits: smaller in
+// proportion, by half a point at least, and not below kPuntosMinimos.
+constexpr double PuntosParaCaber(double puntos, double necesario, double cabe) {
+    return std::max(kPuntosMinimos, std::min(puntos - 0.5, puntos * cabe / necesario));
 }
 
 struct Posicion {

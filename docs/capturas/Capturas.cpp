@@ -68,7 +68,6 @@ int main(int argc, char* argv[]) {
     carpeta = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
 
     velmora::qt::VentanaVelmora ventana;
-    velmora::qt::ColocarEnPantalla(&ventana);
     ventana.show();
 
     // The worked example with interest, calculated.

@@ -19,6 +19,9 @@
 
 namespace velmora::prueba {
 
+// The OK button of a message box, as the toolkit's Spanish texts call it.
+inline const QString kBotonAceptar = QStringLiteral("Aceptar");
+
 struct ModalVisto {
     bool abierto = false;  // a modal window was found
     QString clase;         // its class, e.g. "QMessageBox"

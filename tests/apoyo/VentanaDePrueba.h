@@ -42,6 +42,11 @@ T* Hijo(const QObject* padre, std::string_view nombre) {
 // the way a keyboard layout or an input method delivers it.
 void Teclear(QWidget* campo, const QString& texto);
 
+// Every control of `ventana` whose content does not fit its box with the
+// font in use, each with the reason; empty when every caption, field, button
+// and list row is whole.
+QStringList Recortes(QWidget* ventana);
+
 class VentanaDePrueba {
   public:
     VentanaDePrueba();

@@ -2,23 +2,72 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
+#include <QTranslator>
+#include <algorithm>
 
 #include "ui/Textos.h"
 
 namespace velmora::qt {
 
+namespace {
+
+// A modal window has a close button only, as the window descriptions say.
+// Where a window manager shows a minimise button on it anyway (openbox draws
+// its buttons by the window's type and disregards the request), minimising
+// would hide the window while the main window it blocks stays on screen,
+// taking no input; the window comes back at once instead.
+class SinMinimizarModales : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::WindowStateChange && objeto->isWidgetType()) {
+            auto* ventana = static_cast<QWidget*>(objeto);
+            if (ventana->isWindow() && ventana->isModal() && ventana->isMinimized()) {
+                QTimer::singleShot(0, ventana, [ventana] {
+                    ventana->showNormal();
+                    ventana->activateWindow();
+                });
+            }
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
 void PrepararAplicacion() {
+    qApp->installEventFilter(new SinMinimizarModales(qApp));
+    // The toolkit's own texts (a field's context menu, the OK button) in
+    // Spanish, like every text of the program, whatever the user's locale.
+    auto* traductor = new QTranslator(qApp);
+    if (traductor->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),
+                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(traductor);
+    }
     QApplication::setApplicationName(QLatin1String(ui::kTituloAplicacion));
     QApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
     QIcon icono;
-    icono.addFile(QStringLiteral(":/velmora/velmora-16.png"), QSize(16, 16));
-    icono.addFile(QStringLiteral(":/velmora/velmora-32.png"), QSize(32, 32));
+    for (const int tamano : {16, 32, 48, 64, 128, 256}) {
+        icono.addFile(QStringLiteral(":/velmora/velmora-%1.png").arg(tamano),
+                      QSize(tamano, tamano));
+    }
     QApplication::setWindowIcon(icono);
 }
 
 void MostrarMensajeVelmora(QWidget* padre, const QString& texto) {
+    // One box at a time: a handler queued before a box opened, that runs
+    // inside the box's own event loop, opens no second box on top of it (a
+    // box within a box within a box ends the program once the stack is
+    // spent).
+    if (QApplication::activeModalWidget()) return;
     QMessageBox caja(padre);
     caja.setObjectName(QStringLiteral("mensajeVelmora"));
     caja.setWindowTitle(QLatin1String(ui::kTituloAplicacion));
@@ -29,6 +78,15 @@ void MostrarMensajeVelmora(QWidget* padre, const QString& texto) {
     QString mostrado = texto;
     mostrado.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     caja.setText(mostrado);
+    // Each line of the message is one line of the box: the box may not
+    // wrap the indented web address of the About message onto a fifth.
+    if (auto* etiqueta = caja.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        int ancho = 0;
+        for (const QString& linea : mostrado.split(QLatin1Char('\n'))) {
+            ancho = std::max(ancho, etiqueta->fontMetrics().horizontalAdvance(linea));
+        }
+        etiqueta->setMinimumWidth(ancho + 2 * etiqueta->margin() + 1);
+    }
     caja.setStandardButtons(QMessageBox::Ok);
     // Some styles put a picture on the button; the box shows text only.
     caja.button(QMessageBox::Ok)->setIcon(QIcon());

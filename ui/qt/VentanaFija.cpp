@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <utility>
 
 #include "ui/Colocacion.h"
 
@@ -18,7 +19,8 @@ namespace {
 // centred by that size would sit half a title bar too low.
 class Colocador : public QObject {
   public:
-    explicit Colocador(QWidget* ventana) : QObject(ventana), ventana_(ventana) {
+    Colocador(QWidget* ventana, std::function<void(const QSize&)> ajustar)
+        : QObject(ventana), ventana_(ventana), ajustar_(std::move(ajustar)) {
         Colocar();
         ventana->installEventFilter(this);
     }
@@ -38,6 +40,11 @@ class Colocador : public QObject {
             ventana_->screen() ? ventana_->screen() : QGuiApplication::primaryScreen();
         if (!pantalla) return;
         const QRect libre = pantalla->availableGeometry();
+        if (ajustar_) {
+            // The window itself may take the free area less its frame.
+            const QSize bordes = ventana_->frameGeometry().size() - ventana_->geometry().size();
+            ajustar_(libre.size() - bordes);
+        }
         marco_ = ventana_->frameGeometry().size();
         const Posicion p = PosicionDeVentana(marco_.width(), marco_.height(),
                                              {libre.x(), libre.y(), libre.width(), libre.height()});
@@ -46,13 +53,14 @@ class Colocador : public QObject {
     }
 
     QWidget* ventana_;
+    std::function<void(const QSize&)> ajustar_;
     QSize marco_;
 };
 
 }  // namespace
 
-void ColocarEnPantalla(QWidget* ventana) {
-    new Colocador(ventana);
+void ColocarEnPantalla(QWidget* ventana, std::function<void(const QSize&)> ajustar) {
+    new Colocador(ventana, std::move(ajustar));
 }
 
 void MostrarVentanaFija(const DisenoVentana& diseno,
@@ -64,7 +72,8 @@ void MostrarVentanaFija(const DisenoVentana& diseno,
     ControlesConstruidos controles = ConstruirControles(diseno, &dialogo);
     if (alCargar) alCargar(controles);
     Colocar(diseno, controles, &dialogo);
-    ColocarEnPantalla(&dialogo);
+    ColocarEnPantalla(&dialogo,
+                      [&](const QSize& espacio) { Colocar(diseno, controles, &dialogo, espacio); });
     dialogo.exec();
 }
 

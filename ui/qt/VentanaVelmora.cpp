@@ -2,14 +2,17 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcutEvent>
 
 #include "Aplicacion.h"
 #include "Ejemplos.h"
 #include "Formula.h"
+#include "VentanaFija.h"
 #include "calc/Mensajes.h"
 #include "calc/OperacionCalcular.h"
 #include "ui/DisenoVelmora.h"
@@ -18,6 +21,36 @@
 namespace velmora::qt {
 
 using namespace velmora::ui;
+
+namespace {
+
+// A menu bar whose access keys open the first menu that has them. Both
+// menus use the key A; the toolkit would take turns between the two on each
+// Alt+A, so that Alt+A C calculated only every other time. As on Windows,
+// Alt+A opens "&Amortizacion" each time.
+class BarraDeMenus : public QMenuBar {
+  public:
+    using QMenuBar::QMenuBar;
+
+  protected:
+    bool event(QEvent* evento) override {
+        if (evento->type() == QEvent::Shortcut) {
+            auto* atajo = static_cast<QShortcutEvent*>(evento);
+            if (atajo->isAmbiguous()) {
+                for (QAction* menu : actions()) {
+                    if (menu->isVisible() && menu->isEnabled() &&
+                        QKeySequence::mnemonic(menu->text()) == atajo->key()) {
+                        setActiveAction(menu);
+                        return true;
+                    }
+                }
+            }
+        }
+        return QMenuBar::event(evento);
+    }
+};
+
+}  // namespace
 
 VentanaVelmora::VentanaVelmora(QWidget* padre)
     : QMainWindow(padre, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -35,14 +68,8 @@ VentanaVelmora::VentanaVelmora(QWidget* padre)
     for (const Campo& campo : kCampos) {
         auto* texto = controles_.Buscar<QLineEdit>(campo.nombre);
         texto->setAccessibleName(QString::fromUtf8(campo.nombreAccesible));
-        // A text too long for the field was refused; say so once the edit
-        // that brought it has ended (a paste, a drop, a key press).
-        connect(
-            texto, &QLineEdit::inputRejected, this,
-            [this, id = campo.id] {
-                MostrarMensajeVelmora(this, QString::fromStdString(MensajeTextoDemasiadoLargo(id)));
-            },
-            Qt::QueuedConnection);
+        connect(texto, &QLineEdit::inputRejected, this,
+                [this, id = campo.id] { TextoRechazado(id); });
     }
 
     CrearMenus();
@@ -53,11 +80,21 @@ VentanaVelmora::VentanaVelmora(QWidget* padre)
     // Fixed single border: the size of the menu bar plus the client area.
     adjustSize();
     setFixedSize(sizeHint());
+    ColocarEnPantalla(this, [this](const QSize& espacio) { AjustarAlEspacio(espacio); });
     controles_.Buscar<QLineEdit>(DatosDe(IdCampo::txtPrecioCocheDiesel).nombre)->setFocus();
     Form_Load();
 }
 
+void VentanaVelmora::AjustarAlEspacio(const QSize& espacio) {
+    const QSize cliente(espacio.width(), espacio.height() - menuBar()->sizeHint().height());
+    Colocar(kDisenoVelmora, controles_, centralWidget(), cliente);
+    layout()->invalidate();
+    const QSize ajustado = sizeHint();
+    if (ajustado != minimumSize() || ajustado != maximumSize()) setFixedSize(ajustado);
+}
+
 void VentanaVelmora::CrearMenus() {
+    setMenuBar(new BarraDeMenus(this));
     QMenu* menu = nullptr;
     for (const EntradaMenu& entrada : kMenuVelmora) {
         const QString nombre = QLatin1String(entrada.nombre);
@@ -83,6 +120,22 @@ void VentanaVelmora::CrearMenus() {
             }
         }
     }
+}
+
+void VentanaVelmora::TextoRechazado(IdCampo campo) {
+    // A burst of refused input (keys typed into a full field faster than
+    // the box can open) gets one message: the refusals that come while one
+    // is pending or shown add nothing to it. The message opens once the edit
+    // that brought the first has ended (a paste, a drop, a key press).
+    if (avisoPendiente_) return;
+    avisoPendiente_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this, campo] {
+            MostrarMensajeVelmora(this, QString::fromStdString(MensajeTextoDemasiadoLargo(campo)));
+            avisoPendiente_ = false;
+        },
+        Qt::QueuedConnection);
 }
 
 TextosCampos VentanaVelmora::LeerCampos() const {

@@ -44,11 +44,16 @@ class VentanaVelmora : public QMainWindow {
 
   private:
     void CrearMenus();
+    // Fits the window into `espacio`, the size it may take on its screen.
+    void AjustarAlEspacio(const QSize& espacio);
     // What both "Calcular" handlers do: one calculation request.
     void OperacionCalcular();
+    // A field refused a text too long for it.
+    void TextoRechazado(IdCampo campo);
 
     ControlesConstruidos controles_;
     QLabel* lblResultado_ = nullptr;
+    bool avisoPendiente_ = false;  // a refusal's message is queued or shown
 };
 
 }  // namespace velmora::qt

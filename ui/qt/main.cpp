@@ -1,6 +1,8 @@
 // Velmora: after how many kilometres does a diesel car pay off?
 // Starts the main window; everything else follows from the user's events.
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QList>
 #include <cstdio>
 #include <cstdlib>
@@ -8,7 +10,6 @@
 #include <utility>
 
 #include "ui/qt/Aplicacion.h"
-#include "ui/qt/VentanaFija.h"
 #include "ui/qt/VentanaVelmora.h"
 
 namespace {
@@ -41,12 +42,42 @@ void AlArrancar(QtMsgType tipo, const QMessageLogContext&, const QString& texto)
     retenidos.append({tipo, texto});
 }
 
+// Once started: when the X server goes away, the toolkit says so in English
+// and ends the program; the user reads the program's own line instead, and
+// the status is 1 as before. Everything else is passed on.
+void Despues(QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto) {
+    if (texto.startsWith(QLatin1String("The X11 connection broke"))) {
+        std::fprintf(stderr, "velmora: se ha perdido la conexion con la pantalla %s.\n",
+                     PantallaIntentada().c_str());
+        std::_Exit(1);
+    }
+    manejadorPrevio ? manejadorPrevio(tipo, contexto, texto)
+                    : qt_message_output(tipo, contexto, texto);
+}
+
+// Velmora needs no session bus; only the accessibility bridge would look
+// for one, and it matters only where a session has a bus, since that is
+// where screen readers listen. Where there is none, the bus library would
+// start one of its own (writing under ~/.dbus and leaving a daemon behind
+// the program, or waiting seconds where the home is read-only): an address
+// that names no bus keeps it from trying.
+void SinBusPropio() {
+    if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS")) return;
+    const QByteArray tiempoDeEjecucion = qgetenv("XDG_RUNTIME_DIR");
+    if (!tiempoDeEjecucion.isEmpty() &&
+        QFileInfo::exists(QFile::decodeName(tiempoDeEjecucion) + QLatin1String("/bus"))) {
+        return;  // the session's bus, at its usual place
+    }
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    SinBusPropio();
     manejadorPrevio = qInstallMessageHandler(AlArrancar);
     QApplication app(argc, argv);
-    qInstallMessageHandler(manejadorPrevio);
+    qInstallMessageHandler(Despues);
     for (const auto& [tipo, texto] : retenidos) {
         manejadorPrevio ? manejadorPrevio(tipo, QMessageLogContext(), texto)
                         : qt_message_output(tipo, QMessageLogContext(), texto);
@@ -55,7 +86,6 @@ int main(int argc, char* argv[]) {
 
     velmora::qt::PrepararAplicacion();
     velmora::qt::VentanaVelmora ventana;
-    velmora::qt::ColocarEnPantalla(&ventana);
     ventana.show();
     return app.exec();
 }

@@ -33,7 +33,7 @@ class AplicacionTest : public QObject {
                                        });
         QVERIFY(visto.abierto);
         QCOMPARE(visto.titulo, QStringLiteral("Velmora"));
-        QCOMPARE(visto.textosBotones, QStringList{QStringLiteral("OK")});
+        QCOMPARE(visto.textosBotones, QStringList{velmora::prueba::kBotonAceptar});
         QCOMPARE(visto.icono, QMessageBox::NoIcon);
         QVERIFY(!mostrado.contains(QLatin1Char('\r')));
         QCOMPARE(mostrado.split(QLatin1Char('\n')).size(), 4);

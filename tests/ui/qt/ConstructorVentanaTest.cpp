@@ -2,12 +2,7 @@
 // their twips in their containers, and every caption, field and list row
 // fitting its box with the font in use, also a large one.
 #include <QAction>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMainWindow>
-#include <QStyleOptionGroupBox>
 #include <QtTest>
 #include <cstring>
 
@@ -23,57 +18,10 @@
 using namespace velmora::ui;
 using namespace velmora::qt;
 using velmora::prueba::CerrarModal;
+using velmora::prueba::Recortes;
 using velmora::prueba::VentanaDePrueba;
 
 namespace {
-
-// Every control of `ventana` whose content must fit its box, with the
-// reason it does not, if it does not.
-QStringList Recortes(QWidget* ventana) {
-    QStringList recortes;
-    auto informar = [&](QWidget* w, const QString& que) {
-        recortes << w->objectName() + QStringLiteral(": ") + que;
-    };
-    for (QLabel* l : ventana->findChildren<QLabel*>()) {
-        if (l->objectName().isEmpty()) continue;  // parts of other widgets
-        const QSize texto = l->fontMetrics().size(0, l->text());
-        if (texto.width() > l->width() || texto.height() > l->height()) {
-            informar(l, QStringLiteral("text %1x%2 in %3x%4")
-                            .arg(texto.width())
-                            .arg(texto.height())
-                            .arg(l->width())
-                            .arg(l->height()));
-        }
-    }
-    for (QLineEdit* e : ventana->findChildren<QLineEdit*>()) {
-        if (e->minimumSizeHint().height() > e->height()) informar(e, QStringLiteral("too low"));
-    }
-    for (QAbstractButton* b : ventana->findChildren<QAbstractButton*>()) {
-        if (b->fontMetrics().horizontalAdvance(b->text()) + 8 > b->width()) {
-            informar(b, QStringLiteral("caption too wide"));
-        }
-    }
-    for (QGroupBox* g : ventana->findChildren<QGroupBox*>()) {
-        const int titulo = g->fontMetrics().horizontalAdvance(g->title());
-        if (titulo + 8 > g->width()) informar(g, QStringLiteral("title too wide"));
-        // The title band stays above every control in the frame.
-        for (QWidget* hijo : g->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (hijo->geometry().top() < g->fontMetrics().height()) {
-                informar(hijo, QStringLiteral("under the frame's title"));
-            }
-        }
-    }
-    for (QListWidget* lista : ventana->findChildren<QListWidget*>()) {
-        for (int i = 0; i < lista->count(); ++i) {
-            const QRect fila = lista->visualItemRect(lista->item(i));
-            const int ancho = lista->fontMetrics().horizontalAdvance(lista->item(i)->text());
-            if (!lista->viewport()->rect().contains(fila) || ancho > lista->viewport()->width()) {
-                informar(lista, QStringLiteral("row %1 not fully shown").arg(i));
-            }
-        }
-    }
-    return recortes;
-}
 
 // Opens both modal windows from the menu of `principal` and collects the
 // clipped controls of each.

@@ -212,7 +212,7 @@ class VentanaVelmoraTest : public QObject {
         QCOMPARE(visto.clase, QStringLiteral("QMessageBox"));
         QCOMPARE(visto.titulo, QStringLiteral("Velmora"));
         QCOMPARE(visto.texto, mensaje);
-        QCOMPARE(visto.textosBotones, QStringList{QStringLiteral("OK")});
+        QCOMPARE(visto.textosBotones, QStringList{velmora::prueba::kBotonAceptar});
         QCOMPARE(visto.icono, QMessageBox::NoIcon);
         QVERIFY(!visto.iconoVisible);
         QCOMPARE(Resultado()->text(), QStringLiteral("63829"));
@@ -286,6 +286,101 @@ class VentanaVelmoraTest : public QObject {
         const auto visto = CerrarModal([&] { QTest::keyClick(campo, Qt::Key_1); });
         QCOMPARE(visto.texto, mensaje);
         QCOMPARE(campo->text(), lleno);
+    }
+
+    // Keys typed into a full field faster than a box opens: one message for
+    // the burst, never a box inside a box (thousands of them end the
+    // program), and the field keeps its text.
+    void rafagaDeTeclasEnUnCampoLleno() {
+        QLineEdit* campo = v->Campo(IdCampo::txtPrecioCocheDiesel);
+        QGuiApplication::clipboard()->setText(
+            QString(qsizetype(velmora::kLargoMaximoCampo), QLatin1Char('7')));
+        QTest::keyClick(campo, Qt::Key_V, Qt::ControlModifier);
+        const QString lleno = campo->text();
+        QCOMPARE(lleno.size(), qsizetype(velmora::kLargoMaximoCampo));
+        const QStringList vistos = velmora::prueba::CerrarCadaModal(
+            [&] { velmora::prueba::Teclear(campo, QString(1000, QLatin1Char('8'))); });
+        QCOMPARE(vistos.size(), 1);
+        QCOMPARE(campo->text(), lleno);
+    }
+
+    // What reaches a field, pasted, dropped or typed, is what it shows and
+    // what a calculation reads: the line break of a copied cell, a tab and
+    // characters that draw nothing do not hide in it.
+    void loQueEntraEsLoQueSeVe_data() {
+        QTest::addColumn<int>("campo");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("visto");
+        QTest::addColumn<QString>("resultado");
+        const int km = int(IdCampo::txtKmAno), precio = int(IdCampo::txtPrecioCocheDiesel);
+        QTest::newRow("celda copiada") << km << QStringLiteral("15000\r\n")
+                                       << QStringLiteral("15000") << QStringLiteral("74694");
+        QTest::newRow("dos celdas de una columna")
+            << km << QStringLiteral("\n15000\n5\n") << QStringLiteral("15000")
+            << QStringLiteral("74694");
+        QTest::newRow("tabulador") << precio << QStringLiteral("2600000\t")
+                                   << QStringLiteral("2600000 ") << QStringLiteral("74694");
+        QTest::newRow("espacio de anchura cero")
+            << precio << QStringLiteral("\u200b2600000") << QStringLiteral("2600000")
+            << QStringLiteral("74694");
+        QTest::newRow("marca de derecha a izquierda")
+            << precio << QStringLiteral("\u200f2600000") << QStringLiteral("2600000")
+            << QStringLiteral("74694");
+        QTest::newRow("sentido forzado") << precio << QStringLiteral("\u202e2600000\u202c")
+                                         << QStringLiteral("2600000") << QStringLiteral("74694");
+    }
+    void loQueEntraEsLoQueSeVe() {
+        QFETCH(int, campo);
+        QFETCH(QString, texto);
+        QFETCH(QString, visto);
+        QFETCH(QString, resultado);
+        v->EjemploResuelto();
+        v->Escribir(IdCampo::txtKmAno, QStringLiteral("15000"));
+        v->Escribir(IdCampo::txtInteres, QStringLiteral("5"));
+        QLineEdit* destino = v->Campo(IdCampo(campo));
+        const auto comprobar = [&](const char* como) {
+            QVERIFY2(destino->text() == visto, como);
+            Resultado()->clear();
+            QTest::mouseClick(Boton(), Qt::LeftButton);
+            QVERIFY2(Resultado()->text() == resultado, como);
+        };
+        // Pasted.
+        QGuiApplication::clipboard()->setText(texto);
+        destino->selectAll();
+        QTest::keyClick(destino, Qt::Key_V, Qt::ControlModifier);
+        comprobar("pasted");
+        // Dropped on the field.
+        destino->clear();
+        QMimeData datos;
+        datos.setText(texto);
+        QDragEnterEvent entrar(QPoint(2, 2), Qt::CopyAction, &datos, Qt::LeftButton,
+                               Qt::NoModifier);
+        QApplication::sendEvent(destino, &entrar);
+        QDropEvent soltar(QPointF(2, 2), Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(destino, &soltar);
+        comprobar("dropped");
+        // Typed a character at a time, as an input method may deliver it
+        // (but for line breaks and tabs, which are keys of their own).
+        if (!texto.contains(QLatin1Char('\n')) && !texto.contains(QLatin1Char('\t'))) {
+            v->Escribir(IdCampo(campo), texto);
+            comprobar("typed");
+        }
+    }
+
+    // The toolkit's own texts are Spanish too, whatever the user's locale:
+    // a field's context menu.
+    void menuContextualEnEspanol() {
+        QMenu* menu = v->Campo(IdCampo::txtPrecioCocheDiesel)->createStandardContextMenu();
+        QStringList entradas;
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator()) continue;
+            entradas << a->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+        }
+        delete menu;
+        QCOMPARE(entradas, (QStringList{QStringLiteral("Deshacer"), QStringLiteral("Rehacer"),
+                                        QStringLiteral("Cortar"), QStringLiteral("Copiar"),
+                                        QStringLiteral("Pegar"), QStringLiteral("Borrar"),
+                                        QStringLiteral("Seleccionar todo")}));
     }
 
     void resultadoExponencialCabe() {
