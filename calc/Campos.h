@@ -1,9 +1,8 @@
 // The eight input fields of the main window, described once. Everything else
 // that names, counts or quotes a field derives from kCampos: the fields each
 // section requires, the texts a calculation reads, the messages that name a
-// field by its caption, the accessible names the windows give the fields,
-// and the compile-time check that the main window's table has a row for
-// each field with its label beside it.
+// field by its caption, and the rows of the main window's table, which take
+// each field's name and the caption of the label beside it from here.
 #pragma once
 
 #include <array>
@@ -48,29 +47,23 @@ enum class IdCampo : std::size_t {
 
 struct Campo {
     IdCampo id;
-    std::string_view nombre;           // the control's name (objectName)
-    std::string_view etiqueta;         // the caption of the label beside it, exactly
-    Seccion seccion;                   // the frame it stands in
-    std::string_view nombreAccesible;  // what a screen reader calls it
+    std::string_view nombre;    // the control's name (objectName)
+    std::string_view etiqueta;  // the caption of the label beside it, exactly
+    Seccion seccion;            // the frame it stands in
 };
 
 // In the order the window shows them, diesel, petrol, interest.
 inline constexpr auto kCampos = std::to_array<Campo>({
-    {IdCampo::txtPrecioCocheDiesel, "txtPrecioCocheDiesel", "Precio", Seccion::Diesel,
-     "Precio coche diesel"},
-    {IdCampo::txtConsumoMedioDiesel, "txtConsumoMedioDiesel", "Consumo medio", Seccion::Diesel,
-     "Consumo medio diesel"},
-    {IdCampo::txtPrecioLitroGasoil, "txtPrecioLitroGasoil", "Precio litro", Seccion::Diesel,
-     "Precio litro gasoil"},
-    {IdCampo::txtPrecioCocheGasolina, "txtPrecioCocheGasolina", "Precio", Seccion::Gasolina,
-     "Precio coche gasolina"},
+    {IdCampo::txtPrecioCocheDiesel, "txtPrecioCocheDiesel", "Precio", Seccion::Diesel},
+    {IdCampo::txtConsumoMedioDiesel, "txtConsumoMedioDiesel", "Consumo medio", Seccion::Diesel},
+    {IdCampo::txtPrecioLitroGasoil, "txtPrecioLitroGasoil", "Precio litro", Seccion::Diesel},
+    {IdCampo::txtPrecioCocheGasolina, "txtPrecioCocheGasolina", "Precio", Seccion::Gasolina},
     {IdCampo::txtConsumoMedioGasolina, "txtConsumoMedioGasolina", "Consumo medio",
-     Seccion::Gasolina, "Consumo medio gasolina"},
-    {IdCampo::txtPrecioLitroGasolina, "txtPrecioLitroGasolina", "Precio litro", Seccion::Gasolina,
-     "Precio litro gasolina"},
+     Seccion::Gasolina},
+    {IdCampo::txtPrecioLitroGasolina, "txtPrecioLitroGasolina", "Precio litro", Seccion::Gasolina},
     // The caption ends in a blank, as the window shows it.
-    {IdCampo::txtKmAno, "txtKmAno", "Media de Km/año ", Seccion::Interes, "Media de Km/año"},
-    {IdCampo::txtInteres, "txtInteres", "Interes anual", Seccion::Interes, "Interes anual"},
+    {IdCampo::txtKmAno, "txtKmAno", "Media de Km/año ", Seccion::Interes},
+    {IdCampo::txtInteres, "txtInteres", "Interes anual", Seccion::Interes},
 });
 
 inline constexpr std::size_t kNumeroCampos = kCampos.size();

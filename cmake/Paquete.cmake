@@ -4,8 +4,8 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME velmora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "Equipo Velmora")
-set(CPACK_PACKAGE_CONTACT "Equipo Velmora <velmora@example.org>")
+set(CPACK_PACKAGE_VENDOR "${VELMORA_FABRICANTE}")
+set(CPACK_PACKAGE_CONTACT "${VELMORA_FABRICANTE} <${VELMORA_CORREO}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "break-even distance of a diesel car against a petrol one")
 set(CPACK_PACKAGE_DESCRIPTION
     "Velmora is a small desktop calculator, in Spanish, that tells after how\n\
@@ -15,7 +15,7 @@ with interest. It also lists worked examples and shows its formula.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://velmora.example.org")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VELMORA_WEB}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The toolkit's own texts in Spanish (a field's context menu, the OK button).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
@@ -29,17 +29,17 @@ set(_doc ${CMAKE_BINARY_DIR}/doc-paquete)
 file(MAKE_DIRECTORY ${_doc})
 add_custom_command(
   OUTPUT ${_doc}/changelog.gz
-  COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/res/changelog > ${_doc}/changelog.gz
-  DEPENDS ${PROJECT_SOURCE_DIR}/res/changelog
+  COMMAND gzip -9nc ${VELMORA_GENERADO}/changelog > ${_doc}/changelog.gz
+  DEPENDS ${VELMORA_GENERADO}/changelog
   VERBATIM)
 add_custom_command(
   OUTPUT ${_doc}/velmora.1.gz
-  COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/res/velmora.1 > ${_doc}/velmora.1.gz
-  DEPENDS ${PROJECT_SOURCE_DIR}/res/velmora.1
+  COMMAND gzip -9nc ${VELMORA_GENERADO}/velmora.1 > ${_doc}/velmora.1.gz
+  DEPENDS ${VELMORA_GENERADO}/velmora.1
   VERBATIM)
 add_custom_target(documentos_paquete ALL DEPENDS ${_doc}/changelog.gz ${_doc}/velmora.1.gz)
 install(FILES ${_doc}/velmora.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${PROJECT_SOURCE_DIR}/res/copyright ${_doc}/changelog.gz
+install(FILES ${VELMORA_GENERADO}/copyright ${_doc}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmora)
 
 include(CPack)

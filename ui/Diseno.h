@@ -13,6 +13,8 @@
 #include <span>
 #include <string_view>
 
+#include "calc/Campos.h"
+
 namespace velmora::ui {
 
 enum class Tipo {
@@ -46,7 +48,27 @@ struct Control {
     unsigned banderas = Ninguna;
     const char* nombreAccesible = nullptr;  // what a screen reader calls it, when not its caption
     const char* muestra = nullptr;          // the widest text it must show, when not its caption
+    std::span<const char* const> filas{};   // a list's rows, in the order they are added
 };
+
+// The row of a field of calc/Campos.h: its name is the field's, and a
+// screen reader calls it `nombreAccesible` (the caption beside it alone
+// would not tell "Precio" of the diesel from "Precio" of the petrol car).
+constexpr Control FilaCampo(IdCampo campo, const char* contenedor, int izquierda, int arriba,
+                            int ancho, int alto, const char* nombreAccesible) {
+    return {Tipo::Campo, DatosDe(campo).nombre.data(),
+            "",          contenedor,
+            izquierda,   arriba,
+            ancho,       alto,
+            Ninguna,     nombreAccesible};
+}
+
+// The label that stands beside a field and shows its caption from kCampos.
+constexpr Control FilaEtiquetaDe(IdCampo campo, const char* nombre, const char* contenedor,
+                                 int izquierda, int arriba, int ancho, int alto) {
+    return {Tipo::Etiqueta, nombre, DatosDe(campo).etiqueta.data(), contenedor, izquierda, arriba,
+            ancho,          alto};
+}
 
 struct DisenoVentana {
     const char* nombre;  // the window's name, also its objectName
@@ -65,10 +87,21 @@ enum class TipoEntrada {
     Separador,  // a separator line in the menu above it
 };
 
+// What a menu command does; ui/FormularioVelmora.h carries each one out.
+enum class Orden {
+    Ninguna,   // a menu or a separator: no command
+    Calcular,  // one calculation request
+    Salir,     // ends the program
+    Ejemplos,  // the examples window, modally
+    Formula,   // the formula window, modally
+    AcercaDe,  // the About message
+};
+
 struct EntradaMenu {
     TipoEntrada tipo;
     const char* nombre;  // the entry's name, also its objectName
     const char* titulo;  // caption, "&" before the access key; "-" for a separator
+    Orden orden = Orden::Ninguna;
 };
 
 // Two names alike; a missing name (nullptr) matches only a missing one.

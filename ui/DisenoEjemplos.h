@@ -7,18 +7,9 @@
 
 namespace velmora::ui {
 
-inline constexpr auto kControlesEjemplos = std::to_array<Control>({
-    // tipo, nombre, titulo, contenedor, izquierda, arriba, ancho, alto, banderas, nombreAccesible
-    {Tipo::Lista, "lstEjemplos", "", nullptr, 120, 120, 3615, 3180, Ninguna, "Ejemplos"},
-    {Tipo::Etiqueta, "Label1", "Ejemplos cogidos de la revista Coche Actual", nullptr, 120, 3360,
-     3615, 195, Centrado},
-});
-
-inline constexpr DisenoVentana kDisenoEjemplos{"Ejemplos", "Ejemplos :", 3810, 3600,
-                                               kControlesEjemplos};
-static_assert(DisenoCoherente(kDisenoEjemplos));
-
-// The rows in the order they are added; the list shows them sorted.
+// The rows in the order the window's load handler (PonerEjemplos) adds them
+// to the list, which shows them sorted without regard to case: from
+// "Citroen Xantia ..." at the top to "Seat Toledo ..." at the bottom.
 inline constexpr auto kFilasEjemplos = std::to_array<const char*>({
     "Renault Clio 1.9-DTI/1.4-16V = 86.000 Km",
     "Renault Megane 1.9-dTi/1.6-16V = 80.000 Km",
@@ -37,5 +28,18 @@ inline constexpr auto kFilasEjemplos = std::to_array<const char*>({
     "Citroen Xantia 2.0HDi/1.816V = 80.000 Km",
     "Peugeot 406 2.0HDi/1.8 = 120.000 Km",
 });
+
+inline constexpr auto kControlesEjemplos = std::to_array<Control>({
+    // tipo, nombre, titulo, contenedor, izquierda, arriba, ancho, alto, banderas,
+    // nombreAccesible, muestra, filas
+    {Tipo::Lista, "lstEjemplos", "", nullptr, 120, 120, 3615, 3180, Ninguna, "Ejemplos", nullptr,
+     kFilasEjemplos},
+    {Tipo::Etiqueta, "Label1", "Ejemplos cogidos de la revista Coche Actual", nullptr, 120, 3360,
+     3615, 195, Centrado},
+});
+
+inline constexpr DisenoVentana kDisenoEjemplos{"Ejemplos", "Ejemplos :", 3810, 3600,
+                                               kControlesEjemplos};
+static_assert(DisenoCoherente(kDisenoEjemplos));
 
 }  // namespace velmora::ui

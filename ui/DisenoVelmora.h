@@ -2,45 +2,57 @@
 // "Calcular" button, in tab order. The interest fields come after the button
 // in the keyboard order, as they were added last.
 //
-// The fields are those of calc/Campos.h: the build checks that each has
-// exactly one row here, under the same name, with the label of its caption
-// in the row before it, and that there is no other field.
+// The fields are those of calc/Campos.h: each row of a field and of the label
+// beside it takes its name and caption from there, and the build checks that
+// each field has exactly one row, with its label in the row before it, and
+// that there is no other field.
 #pragma once
 
 #include <array>
-#include <string_view>
 
 #include "Diseno.h"
-#include "calc/Campos.h"
 
 namespace velmora::ui {
 
 inline constexpr auto kControlesVelmora = std::to_array<Control>({
     // tipo, nombre, titulo, contenedor, izquierda, arriba, ancho, alto, banderas,
-    // nombreAccesible, muestra (the fields' accessible names are in calc/Campos.h)
+    // nombreAccesible, muestra; a field's row and its label's take the field's
+    // name and caption from calc/Campos.h (FilaCampo, FilaEtiquetaDe)
     {Tipo::Marco, "frmDiesel", "Diesel", nullptr, 120, 0, 1455, 2055},
-    {Tipo::Etiqueta, "lblPrecioCocheDiesel", "Precio", "frmDiesel", 120, 240, 450, 195},
-    {Tipo::Campo, "txtPrecioCocheDiesel", "", "frmDiesel", 120, 480, 855, 285},
-    {Tipo::Etiqueta, "lblConsumoMedio", "Consumo medio", "frmDiesel", 120, 840, 1125, 195},
-    {Tipo::Campo, "txtConsumoMedioDiesel", "", "frmDiesel", 120, 1080, 495, 285},
-    {Tipo::Etiqueta, "lblPrecioLitroGasoil", "Precio litro", "frmDiesel", 120, 1440, 735, 195},
-    {Tipo::Campo, "txtPrecioLitroGasoil", "", "frmDiesel", 120, 1680, 375, 285},
+    FilaEtiquetaDe(IdCampo::txtPrecioCocheDiesel, "lblPrecioCocheDiesel", "frmDiesel", 120, 240,
+                   450, 195),
+    FilaCampo(IdCampo::txtPrecioCocheDiesel, "frmDiesel", 120, 480, 855, 285,
+              "Precio coche diesel"),
+    FilaEtiquetaDe(IdCampo::txtConsumoMedioDiesel, "lblConsumoMedio", "frmDiesel", 120, 840, 1125,
+                   195),
+    FilaCampo(IdCampo::txtConsumoMedioDiesel, "frmDiesel", 120, 1080, 495, 285,
+              "Consumo medio diesel"),
+    FilaEtiquetaDe(IdCampo::txtPrecioLitroGasoil, "lblPrecioLitroGasoil", "frmDiesel", 120, 1440,
+                   735, 195),
+    FilaCampo(IdCampo::txtPrecioLitroGasoil, "frmDiesel", 120, 1680, 375, 285,
+              "Precio litro gasoil"),
     {Tipo::Marco, "Frame1", "Gasolina", nullptr, 1680, 0, 1455, 2055},
-    {Tipo::Etiqueta, "lblPrecioCocheGasolina", "Precio", "Frame1", 120, 240, 450, 195},
-    {Tipo::Campo, "txtPrecioCocheGasolina", "", "Frame1", 120, 480, 855, 285},
-    {Tipo::Etiqueta, "lblConsumoGasolina", "Consumo medio", "Frame1", 120, 840, 1125, 195},
-    {Tipo::Campo, "txtConsumoMedioGasolina", "", "Frame1", 120, 1080, 495, 285},
-    {Tipo::Etiqueta, "lblPrecioLitroGasolina", "Precio litro", "Frame1", 120, 1440, 735, 195},
-    {Tipo::Campo, "txtPrecioLitroGasolina", "", "Frame1", 120, 1680, 375, 285},
+    FilaEtiquetaDe(IdCampo::txtPrecioCocheGasolina, "lblPrecioCocheGasolina", "Frame1", 120, 240,
+                   450, 195),
+    FilaCampo(IdCampo::txtPrecioCocheGasolina, "Frame1", 120, 480, 855, 285,
+              "Precio coche gasolina"),
+    FilaEtiquetaDe(IdCampo::txtConsumoMedioGasolina, "lblConsumoGasolina", "Frame1", 120, 840, 1125,
+                   195),
+    FilaCampo(IdCampo::txtConsumoMedioGasolina, "Frame1", 120, 1080, 495, 285,
+              "Consumo medio gasolina"),
+    FilaEtiquetaDe(IdCampo::txtPrecioLitroGasolina, "lblPrecioLitroGasolina", "Frame1", 120, 1440,
+                   735, 195),
+    FilaCampo(IdCampo::txtPrecioLitroGasolina, "Frame1", 120, 1680, 375, 285,
+              "Precio litro gasolina"),
     {Tipo::Boton, "cmdCalcular", "Calcular", nullptr, 1920, 3360, 1215, 375},
     {Tipo::Etiqueta, "lblAmortizacion", "Coche amortizado a partir de", nullptr, 120, 3120, 2025,
      195},
     {Tipo::Etiqueta, "lblKM", "Km", nullptr, 960, 3360, 345, 195},
     {Tipo::Marco, "frmInteres", "Aplicar interes acumulado", nullptr, 120, 2160, 3015, 855},
-    {Tipo::Etiqueta, "lblKmAno", "Media de Km/año ", "frmInteres", 120, 240, 1320, 195},
-    {Tipo::Campo, "txtKmAno", "", "frmInteres", 120, 480, 735, 285},
-    {Tipo::Etiqueta, "lblInteres", "Interes anual", "frmInteres", 1680, 240, 915, 195},
-    {Tipo::Campo, "txtInteres", "", "frmInteres", 1680, 480, 495, 285},
+    FilaEtiquetaDe(IdCampo::txtKmAno, "lblKmAno", "frmInteres", 120, 240, 1320, 195),
+    FilaCampo(IdCampo::txtKmAno, "frmInteres", 120, 480, 735, 285, "Media de Km/año"),
+    FilaEtiquetaDe(IdCampo::txtInteres, "lblInteres", "frmInteres", 1680, 240, 915, 195),
+    FilaCampo(IdCampo::txtInteres, "frmInteres", 1680, 480, 495, 285, "Interes anual"),
     // The widest result is a distance in the exponent form, such as
     // "3,402823E+38": eight digits, a separator, E and a signed exponent.
     {Tipo::Etiqueta, "lblResultado", "", nullptr, 120, 3360, 735, 255, FondoBlanco, "Resultado",
@@ -51,8 +63,10 @@ inline constexpr DisenoVentana kDisenoVelmora{"Velmora", "Amortización Diesel",
                                               kControlesVelmora};
 static_assert(DisenoCoherente(kDisenoVelmora));
 
-// Every field of kCampos has one row in `controles`, with its name, and its
-// caption in the label of the row before it; every field row is one of them.
+// Every field of kCampos has exactly one row in `controles`, right after a
+// label of its container that shows its caption; every field row is one of
+// them. (FilaCampo and FilaEtiquetaDe make such rows; this catches a field
+// left out, a row written by hand, or a label moved away from its field.)
 constexpr bool CadaCampoEnSuFila(std::span<const Control> controles) {
     for (const Campo& campo : kCampos) {
         int filas = 0;
@@ -63,7 +77,7 @@ constexpr bool CadaCampoEnSuFila(std::span<const Control> controles) {
                        MismoNombre(controles[i - 1].contenedor, controles[i].contenedor),
                    "a field's row does not follow the label of its caption");
             Exigir(campo.etiqueta == controles[i - 1].titulo,
-                   "a field's caption in calc/Campos.h is not the label beside it");
+                   "the label beside a field does not show its caption of calc/Campos.h");
         }
         Exigir(filas == 1, "a field of calc/Campos.h has no row, or more than one, in the table");
     }
@@ -81,30 +95,25 @@ static_assert(CadaCampoEnSuFila(kControlesVelmora));
 // to the next Menu row. Every command is reached by its access key (the
 // letter after "&"); none has a keyboard shortcut. Both menus use the key A.
 inline constexpr auto kMenuVelmora = std::to_array<EntradaMenu>({
-    // tipo, nombre, titulo
+    // tipo, nombre, titulo, orden
     {TipoEntrada::Menu, "menuAmortizacion", "&Amortizacion"},
-    {TipoEntrada::Orden, "menuCalcular", "&Calcular"},
+    {TipoEntrada::Orden, "menuCalcular", "&Calcular", Orden::Calcular},
     {TipoEntrada::Separador, "menuSeparador1", "-"},
-    {TipoEntrada::Orden, "menuSalir", "&Salir"},
+    {TipoEntrada::Orden, "menuSalir", "&Salir", Orden::Salir},
     {TipoEntrada::Menu, "menuAyuda", "&Ayuda"},
-    {TipoEntrada::Orden, "menuEjemplos", "&Ejemplos"},
-    {TipoEntrada::Orden, "menuFormula", "&Formula"},
+    {TipoEntrada::Orden, "menuEjemplos", "&Ejemplos", Orden::Ejemplos},
+    {TipoEntrada::Orden, "menuFormula", "&Formula", Orden::Formula},
     {TipoEntrada::Separador, "menuSeparador2", "-"},
-    {TipoEntrada::Orden, "menuAcercaDe", "&Acerca de"},
+    {TipoEntrada::Orden, "menuAcercaDe", "&Acerca de", Orden::AcercaDe},
 });
-static_assert(kMenuVelmora.front().tipo == TipoEntrada::Menu, "a menu bar starts with a menu");
 
-// The handler that each command of kMenuVelmora runs, by the names both
-// front ends give the handlers of their main window; nullptr for a name
-// that is no command.
-template <class Ventana>
-constexpr auto ManejadorDeMenu(std::string_view nombre) -> void (Ventana::*)() {
-    if (nombre == "menuCalcular") return &Ventana::menuCalcular_Click;
-    if (nombre == "menuSalir") return &Ventana::menuSalir_Click;
-    if (nombre == "menuEjemplos") return &Ventana::menuEjemplos_Click;
-    if (nombre == "menuFormula") return &Ventana::menuFormula_Click;
-    if (nombre == "menuAcercaDe") return &Ventana::menuAcercaDe_Click;
-    return nullptr;
-}
+// A menu bar starts with a menu; exactly the command rows carry a command.
+static_assert([] {
+    if (kMenuVelmora.front().tipo != TipoEntrada::Menu) return false;
+    for (const EntradaMenu& e : kMenuVelmora) {
+        if ((e.tipo == TipoEntrada::Orden) != (e.orden != Orden::Ninguna)) return false;
+    }
+    return true;
+}());
 
 }  // namespace velmora::ui

@@ -3,9 +3,13 @@
 // message expected), and the examples list as the user must see it.
 #pragma once
 
-#include <array>
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <vector>
 
 #include "Textos.h"
+#include "ui/DisenoEjemplos.h"
 
 namespace velmora::prueba {
 
@@ -38,18 +42,25 @@ inline constexpr EscenarioMensaje kEscenariosMensaje[] = {
      "ERROR: el dato Media de Km/año no puede ser 0."},
 };
 
-// The sixteen examples from the top of the list down: sorted without regard
-// to case, whatever the order in which they are added.
-inline constexpr std::array<const char*, 16> kEjemplosOrdenados{
-    "Citroen Xantia 2.0HDi/1.816V = 80.000 Km",   "Citroen Xsara 2.0HDi/1.6i = 130.000 Km",
-    "Fiat Punto 1.9-JTD /1.2 16V = 123.000 Km",   "Ford Fiesta 1.8-TDdi /1.2 16V = 67.000 Km",
-    "Ford Focus TDdi 90 / 1.6i = 70.000 Km",      "Nissan Almera 2.2Di/1.8i = 75.000 Km",
-    "Opel Astra 2.0-DTi/1.6 16V = 105.000 Km",    "Opel Vectra 2.0-DTi/1.6 16V = 190.000 Km",
-    "Peugeot 206 2.0HDi/1.6i = 104.000 Km",       "Peugeot 406 2.0HDi/1.8 = 120.000 Km",
-    "Renault Clio 1.9-DTI/1.4-16V = 86.000 Km",   "Renault Laguna 1.9-dCi/1.6-16V = 78.000 Km",
-    "Renault Megane 1.9-dTi/1.6-16V = 80.000 Km", "Seat Ibiza TDi/1.6i = 42.000 Km",
-    "Seat Leon 1.9-TDi/1.8 20V = 35.000 Km",      "Seat Toledo 1.9TDi / 1.8 20V = 26.000 Km",
-};
+// Whether `filas`, the examples list from the top down, is what the user
+// must see: every row of the window's table once, sorted without regard to
+// case whatever the order they were added in, so from the Citroen Xantia at
+// the top to the Seat Toledo at the bottom.
+inline bool EjemplosComoSeVen(const std::vector<std::string>& filas) {
+    const auto minusculas = [](std::string texto) {
+        for (char& c : texto) c = char(std::tolower(static_cast<unsigned char>(c)));
+        return texto;
+    };
+    std::vector<std::string> tabla(ui::kFilasEjemplos.begin(), ui::kFilasEjemplos.end());
+    return filas.size() == tabla.size() &&
+           std::is_permutation(filas.begin(), filas.end(), tabla.begin()) &&
+           std::is_sorted(filas.begin(), filas.end(),
+                          [&](const std::string& a, const std::string& b) {
+                              return minusculas(a) < minusculas(b);
+                          }) &&
+           filas.front() == "Citroen Xantia 2.0HDi/1.816V = 80.000 Km" &&
+           filas.back() == "Seat Toledo 1.9TDi / 1.8 20V = 26.000 Km";
+}
 
 // Where Tab takes the focus from the diesel price on, once round: the
 // interest fields come after the button.

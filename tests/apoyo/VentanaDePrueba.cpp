@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "ui/Ajuste.h"
+#include "ui/qt/ConstructorVentana.h"
 #include "ui/qt/VentanaVelmora.h"
 
 namespace velmora::prueba {
@@ -97,14 +99,23 @@ QStringList Recortes(QWidget* ventana) {
     for (QLineEdit* e : ventana->findChildren<QLineEdit*>()) {
         if (e->minimumSizeHint().height() > e->height()) informar(e, QStringLiteral("too low"));
     }
+    // A button's caption and a frame's title with the room around them
+    // that the fit rule gives them.
+    const auto necesario = [](QWidget* w, ui::Tipo tipo, const QString& titulo) {
+        const QByteArray utf8 = titulo.toUtf8();
+        return ui::TamanoNecesario({tipo, "", utf8.constData(), nullptr, 0, 0, 0, 0},
+                                   qt::MedidasDe(w));
+    };
     for (QAbstractButton* b : ventana->findChildren<QAbstractButton*>()) {
-        if (b->fontMetrics().horizontalAdvance(b->text()) + 8 > b->width()) {
+        if (b->isVisibleTo(ventana) &&
+            necesario(b, ui::Tipo::Boton, b->text()).ancho > b->width()) {
             informar(b, QStringLiteral("caption too wide"));
         }
     }
     for (QGroupBox* g : ventana->findChildren<QGroupBox*>()) {
-        const int titulo = g->fontMetrics().horizontalAdvance(g->title());
-        if (titulo + 8 > g->width()) informar(g, QStringLiteral("title too wide"));
+        if (necesario(g, ui::Tipo::Marco, g->title()).ancho > g->width()) {
+            informar(g, QStringLiteral("title too wide"));
+        }
         // The title band stays above every control in the frame.
         for (QWidget* hijo : g->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (hijo->geometry().top() < g->fontMetrics().height()) {

@@ -78,9 +78,11 @@ void MostrarMensajeVelmora(QWidget* padre, const QString& texto) {
     QString mostrado = texto;
     mostrado.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     caja.setText(mostrado);
-    // Each line of the message is one line of the box: the box may not
-    // wrap the indented web address of the About message onto a fifth.
-    if (auto* etiqueta = caja.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+    // A message written in several lines keeps each line whole: the box may
+    // not wrap the indented web address of the About message onto a fifth.
+    // (A message of one line wraps where the box is too narrow for it.)
+    auto* etiqueta = caja.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (etiqueta && mostrado.contains(QLatin1Char('\n'))) {
         int ancho = 0;
         for (const QString& linea : mostrado.split(QLatin1Char('\n'))) {
             ancho = std::max(ancho, etiqueta->fontMetrics().horizontalAdvance(linea));

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
-#include <algorithm>
 #include <limits>
 
 #include "ui/Colocacion.h"
@@ -171,6 +170,52 @@ void ControlesConstruidos::NoEsDelTipo(std::string_view nombre, const char* tipo
 
 namespace {
 
+// A row of a sorted list that ignores case when it is placed.
+class FilaOrdenada : public QListWidgetItem {
+  public:
+    using QListWidgetItem::QListWidgetItem;
+    bool operator<(const QListWidgetItem& otra) const override {
+        return text().compare(otra.text(), Qt::CaseInsensitive) < 0;
+    }
+};
+
+}  // namespace
+
+void AgregarFilaOrdenada(QListWidget* lista, const QString& fila) {
+    lista->addItem(new FilaOrdenada(fila));
+}
+
+ui::Medidas MedidasDe(const QWidget* w) {
+    const QFontMetrics letra = w->fontMetrics();
+    ui::Medidas m;
+    m.anchoDeTexto = [letra](std::string_view texto) {
+        return letra.horizontalAdvance(QString::fromUtf8(texto.data(), qsizetype(texto.size())));
+    };
+    m.altoDeLetra = letra.height();
+    // The caption band of a frame, as the style draws it.
+    QStyleOptionGroupBox marco;
+    marco.initFrom(w);
+    marco.text = QStringLiteral("Xy");
+    marco.lineWidth = 1;
+    marco.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    marco.rect = QRect(0, 0, 1000, 1000);
+    m.altoTituloMarco =
+        w->style()
+            ->subControlRect(QStyle::CC_GroupBox, &marco, QStyle::SC_GroupBoxLabel, nullptr)
+            .bottom() +
+        1;
+    // A list's rows and border, and a field's border, as the style has them.
+    QListWidget lista;
+    lista.setFont(w->font());
+    lista.addItem(QStringLiteral("Xy"));
+    m.altoFilaLista = lista.sizeHintForRow(0);
+    m.bordeLista = lista.frameWidth();
+    m.bordeCampo = w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, w);
+    return m;
+}
+
+namespace {
+
 QWidget* Crear(const Control& c, QWidget* padre) {
     const QString titulo = QString::fromUtf8(c.titulo);
     switch (c.tipo) {
@@ -200,79 +245,14 @@ QWidget* Crear(const Control& c, QWidget* padre) {
             auto* lista = new QListWidget(padre);
             lista->setSelectionMode(QAbstractItemView::SingleSelection);
             lista->setSortingEnabled(true);
+            // The window's load handler: its rows, in the table's order.
+            for (const char* fila : c.filas) AgregarFilaOrdenada(lista, QString::fromUtf8(fila));
             return lista;
         }
         case Tipo::Linea:
             return new Linea(padre);
     }
     return nullptr;
-}
-
-// Height of a frame's caption band, which its controls must stay below.
-int AltoTituloMarco(QGroupBox* marco) {
-    QStyleOptionGroupBox opcion;
-    opcion.initFrom(marco);
-    opcion.text = marco->title();
-    opcion.lineWidth = 1;
-    opcion.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    opcion.textAlignment = marco->alignment();
-    opcion.rect = QRect(0, 0, 1000, 1000);
-    const QRect titulo = marco->style()->subControlRect(QStyle::CC_GroupBox, &opcion,
-                                                        QStyle::SC_GroupBoxLabel, marco);
-    return titulo.bottom() + 1;
-}
-
-// What a control needs, in pixels, to show its content unclipped with its
-// current font (0 for a dimension that its content does not constrain).
-QSize TamanoNecesario(const Control& c, QWidget* w) {
-    switch (c.tipo) {
-        case Tipo::Marco: {
-            auto* marco = static_cast<QGroupBox*>(w);
-            return QSize(marco->fontMetrics().horizontalAdvance(marco->title()) + 16,
-                         AltoTituloMarco(marco));
-        }
-        case Tipo::Etiqueta: {
-            auto* etiqueta = static_cast<QLabel*>(w);
-            QSize necesario = etiqueta->sizeHint();
-            if (c.muestra) {
-                const int bordes = 2 * (etiqueta->margin() + etiqueta->frameWidth());
-                necesario.setWidth(std::max(
-                    necesario.width(),
-                    etiqueta->fontMetrics().horizontalAdvance(QString::fromUtf8(c.muestra)) +
-                        bordes));
-            }
-            return necesario;
-        }
-        case Tipo::Campo:
-            return QSize(0, w->minimumSizeHint().height());
-        case Tipo::Boton:
-            return w->sizeHint();
-        case Tipo::Lista: {
-            auto* lista = static_cast<QListWidget*>(w);
-            const int marco = 2 * lista->frameWidth();
-            int alto = marco;
-            for (int i = 0; i < lista->count(); ++i) alto += lista->sizeHintForRow(i);
-            return QSize(lista->sizeHintForColumn(0) + marco, alto);
-        }
-        case Tipo::Linea:
-            return QSize(0, 0);
-    }
-    return QSize(0, 0);
-}
-
-// The scale with which every control's content fits its box at the font in
-// use.
-Escala EscalaDeAjuste(const DisenoVentana& diseno, const std::vector<QWidget*>& widgets) {
-    Escala escala(1.0 / kTwipsPorPixel);
-    for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
-        const Control& c = diseno.controles[i];
-        const QSize necesario = TamanoNecesario(c, widgets[i]);
-        escala.Exigir(necesario.width(), c.ancho);
-        // A frame's caption band must end above the frame's first control.
-        escala.Exigir(necesario.height(),
-                      c.tipo == Tipo::Marco ? PrimerControlDelMarco(diseno, c.nombre) : c.alto);
-    }
-    return escala;
 }
 
 }  // namespace
@@ -303,7 +283,10 @@ void Colocar(const DisenoVentana& diseno, ControlesConstruidos& construidos, QWi
     // Measured at the font the window inherits; a smaller one only where the
     // window would not fit its space otherwise.
     cliente->setFont(QFont());
-    Escala escala = EscalaDeAjuste(diseno, construidos.widgets);
+    const auto ajuste = [&] {
+        return EscalaDeAjuste(diseno, 1.0 / kTwipsPorPixel, MedidasDe(cliente));
+    };
+    Escala escala = ajuste();
     if (espacio.isValid()) {
         const double cabe =
             FactorQueCabe(diseno, 1.0 / kTwipsPorPixel, espacio.width(), espacio.height());
@@ -311,7 +294,7 @@ void Colocar(const DisenoVentana& diseno, ControlesConstruidos& construidos, QWi
         while (escala.Factor() > cabe && letra.pointSizeF() > kPuntosMinimos) {
             letra.setPointSizeF(PuntosParaCaber(letra.pointSizeF(), escala.Factor(), cabe));
             cliente->setFont(letra);
-            escala = EscalaDeAjuste(diseno, construidos.widgets);
+            escala = ajuste();
         }
     }
     for (std::size_t i = 0; i < diseno.controles.size(); ++i) {

@@ -3,11 +3,13 @@
 //
 // Positions come from the table in twips, 15 to a logical pixel; Qt's
 // high-DPI scaling takes care of denser screens. The whole layout is scaled
-// by one factor taken from the metrics of the font in use (ui/Colocacion.h).
+// by one factor, by the rule of ui/Ajuste.h fed with the metrics of the
+// font in use.
 #pragma once
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QWidget>
 #include <string_view>
@@ -15,6 +17,7 @@
 #include <vector>
 
 #include "calc/Campos.h"
+#include "ui/Ajuste.h"
 #include "ui/Diseno.h"
 
 namespace velmora::qt {
@@ -86,10 +89,17 @@ struct ControlesConstruidos {
     [[noreturn]] static void NoEsDelTipo(std::string_view nombre, const char* tipo);
 };
 
+// Appends one row to a sorted list; the list places it in alphabetical order
+// without regard to case.
+void AgregarFilaOrdenada(QListWidget* lista, const QString& fila);
+
+// What the rule of ui/Ajuste.h needs to know of the font `w` uses, in
+// logical pixels.
+ui::Medidas MedidasDe(const QWidget* w);
+
 // Builds every control of `diseno` inside `cliente`, each frame's controls
-// inside their frame: objectName, caption, flags, accessible name and the
-// tab order of the table. Nothing is placed yet, so that a window can fill
-// its controls (its load handler) before their content is measured.
+// inside their frame: objectName, caption, flags, accessible name, a list's
+// rows and the tab order of the table. Nothing is placed yet.
 ControlesConstruidos ConstruirControles(const ui::DisenoVentana& diseno, QWidget* cliente);
 
 // Scales the table by the smallest factor (never below 1) with which every

@@ -1,10 +1,12 @@
 #include "VentanaFija.h"
 
+#include <QDialog>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <utility>
 
+#include "ConstructorVentana.h"
 #include "ui/Colocacion.h"
 
 namespace velmora::qt {
@@ -63,14 +65,12 @@ void ColocarEnPantalla(QWidget* ventana, std::function<void(const QSize&)> ajust
     new Colocador(ventana, std::move(ajustar));
 }
 
-void MostrarVentanaFija(const DisenoVentana& diseno,
-                        const std::function<void(const ControlesConstruidos&)>& alCargar) {
+void MostrarVentanaFija(const DisenoVentana& diseno) {
     QDialog dialogo(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     dialogo.setObjectName(QLatin1String(diseno.nombre));
     dialogo.setWindowTitle(QString::fromUtf8(diseno.titulo));
     ControlesConstruidos controles = ConstruirControles(diseno, &dialogo);
-    if (alCargar) alCargar(controles);
     Colocar(diseno, controles, &dialogo);
     ColocarEnPantalla(&dialogo,
                       [&](const QSize& espacio) { Colocar(diseno, controles, &dialogo, espacio); });

@@ -3,18 +3,16 @@
 // no owner. Each showing builds the window afresh and destroys it on close.
 #pragma once
 
-#include <QDialog>
-#include <functional>
+#include <QWidget>
 
-#include "ConstructorVentana.h"
+#include "ui/Diseno.h"
 
 namespace velmora::qt {
 
-// Builds the dialog of `diseno`, runs `alCargar` on its controls (the
-// window's load handler) before it is first drawn, and shows it modally.
-// Returns when the user has closed it; the dialog is gone by then.
-void MostrarVentanaFija(const ui::DisenoVentana& diseno,
-                        const std::function<void(const ControlesConstruidos&)>& alCargar);
+// Builds the dialog of `diseno` with its content (a list's rows are added as
+// it is built, its load handler) and shows it modally. Returns when the
+// user has closed it; the dialog is gone by then.
+void MostrarVentanaFija(const ui::DisenoVentana& diseno);
 
 // Centres a top-level window in the free area of its screen (or puts it at
 // the area's top-left corner when it is larger, see Colocacion.h), by the

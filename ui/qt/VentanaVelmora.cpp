@@ -10,13 +10,8 @@
 #include <QShortcutEvent>
 
 #include "Aplicacion.h"
-#include "Ejemplos.h"
-#include "Formula.h"
 #include "VentanaFija.h"
-#include "calc/Mensajes.h"
-#include "calc/OperacionCalcular.h"
 #include "ui/DisenoVelmora.h"
-#include "ui/Textos.h"
 
 namespace velmora::qt {
 
@@ -50,6 +45,10 @@ class BarraDeMenus : public QMenuBar {
     }
 };
 
+QString Texto(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
 }  // namespace
 
 VentanaVelmora::VentanaVelmora(QWidget* padre)
@@ -66,23 +65,22 @@ VentanaVelmora::VentanaVelmora(QWidget* padre)
     Colocar(kDisenoVelmora, controles_, cliente);
     lblResultado_ = controles_.Buscar<QLabel>("lblResultado");
     for (const Campo& campo : kCampos) {
-        auto* texto = controles_.Buscar<QLineEdit>(campo.nombre);
-        texto->setAccessibleName(QString::fromUtf8(campo.nombreAccesible));
-        connect(texto, &QLineEdit::inputRejected, this,
-                [this, id = campo.id] { TextoRechazado(id); });
+        // A text too long for the field was refused, however it came.
+        connect(controles_.Buscar<QLineEdit>(campo.nombre), &QLineEdit::inputRejected, this,
+                [this, id = campo.id] { formulario_.TextoDemasiadoLargo(id); });
     }
 
     CrearMenus();
 
     connect(controles_.Buscar<QPushButton>("cmdCalcular"), &QPushButton::clicked, this,
-            &VentanaVelmora::cmdCalcular_Click);
+            [this] { formulario_.cmdCalcular_Click(); });
 
     // Fixed single border: the size of the menu bar plus the client area.
     adjustSize();
     setFixedSize(sizeHint());
     ColocarEnPantalla(this, [this](const QSize& espacio) { AjustarAlEspacio(espacio); });
     controles_.Buscar<QLineEdit>(DatosDe(IdCampo::txtPrecioCocheDiesel).nombre)->setFocus();
-    Form_Load();
+    formulario_.Form_Load();
 }
 
 void VentanaVelmora::AjustarAlEspacio(const QSize& espacio) {
@@ -109,33 +107,18 @@ void VentanaVelmora::CrearMenus() {
             case TipoEntrada::Orden: {
                 QAction* accion = menu->addAction(QString::fromUtf8(entrada.titulo));
                 accion->setObjectName(nombre);
-                const auto manejador = ManejadorDeMenu<VentanaVelmora>(entrada.nombre);
-                if (!manejador) qFatal("no handler for %s", entrada.nombre);
                 // Queued: the handler runs from the event loop, not inside
                 // the trigger, so whoever triggered the entry (a screen
                 // reader through the accessibility bus, say) gets its answer
                 // before a modal box opens.
-                connect(accion, &QAction::triggered, this, manejador, Qt::QueuedConnection);
+                connect(
+                    accion, &QAction::triggered, this,
+                    [this, orden = entrada.orden] { formulario_.Ejecutar(orden); },
+                    Qt::QueuedConnection);
                 break;
             }
         }
     }
-}
-
-void VentanaVelmora::TextoRechazado(IdCampo campo) {
-    // A burst of refused input (keys typed into a full field faster than
-    // the box can open) gets one message: the refusals that come while one
-    // is pending or shown add nothing to it. The message opens once the edit
-    // that brought the first has ended (a paste, a drop, a key press).
-    if (avisoPendiente_) return;
-    avisoPendiente_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this, campo] {
-            MostrarMensajeVelmora(this, QString::fromStdString(MensajeTextoDemasiadoLargo(campo)));
-            avisoPendiente_ = false;
-        },
-        Qt::QueuedConnection);
 }
 
 TextosCampos VentanaVelmora::LeerCampos() const {
@@ -146,51 +129,44 @@ TextosCampos VentanaVelmora::LeerCampos() const {
     return textos;
 }
 
-void VentanaVelmora::OperacionCalcular() {
-    const Desenlace desenlace = velmora::OperacionCalcular(LeerCampos(), ConfiguracionDelUsuario());
-    if (const auto* resultado = std::get_if<Resultado>(&desenlace)) {
-        const QString texto = QString::fromStdString(resultado->texto);
-        lblResultado_->setText(texto);
-        // A screen reader reads the result from the description.
-        lblResultado_->setAccessibleDescription(texto);
-    } else {
-        MostrarMensajeVelmora(this, QString::fromStdString(std::get<Mensaje>(desenlace).texto));
-    }
-}
-
-ConfiguracionRegional VentanaVelmora::ConfiguracionDelUsuario() {
+ConfiguracionRegional VentanaVelmora::ConfiguracionRegionalDelSistema() {
     const QLocale local = QLocale::system();
     return {local.decimalPoint().toStdString(), local.groupSeparator().toStdString()};
 }
 
-void VentanaVelmora::Form_Load() {
-    setWindowTitle(QString::fromStdString(TituloConVersion(windowTitle().toStdString())));
+ConfiguracionRegional VentanaVelmora::ConfiguracionDelUsuario() const {
+    return ConfiguracionRegionalDelSistema();
 }
 
-void VentanaVelmora::cmdCalcular_Click() {
-    OperacionCalcular();
+std::string VentanaVelmora::TituloVentana() const {
+    return windowTitle().toStdString();
 }
 
-void VentanaVelmora::menuCalcular_Click() {
-    OperacionCalcular();
+void VentanaVelmora::PonerTituloVentana(std::string_view titulo) {
+    setWindowTitle(Texto(titulo));
 }
 
-void VentanaVelmora::menuSalir_Click() {
-    // Ends at once: nothing to save, nothing to ask.
+void VentanaVelmora::EscribirResultado(std::string_view texto) {
+    lblResultado_->setText(Texto(texto));
+    // A screen reader reads the result from the description.
+    lblResultado_->setAccessibleDescription(Texto(texto));
+}
+
+void VentanaVelmora::MostrarMensaje(std::string_view texto) {
+    MostrarMensajeVelmora(this, Texto(texto));
+}
+
+void VentanaVelmora::MostrarVentanaFija(const DisenoVentana& diseno) {
+    qt::MostrarVentanaFija(diseno);
+}
+
+void VentanaVelmora::Despues(std::function<void()> tarea) {
+    QMetaObject::invokeMethod(this, std::move(tarea), Qt::QueuedConnection);
+}
+
+void VentanaVelmora::Terminar() {
     hide();
     QCoreApplication::exit(0);
-}
-
-void VentanaVelmora::menuEjemplos_Click() {
-    FormularioEjemplos().Mostrar();
-}
-
-void VentanaVelmora::menuFormula_Click() {
-    FormularioFormula().Mostrar();
-}
-
-void VentanaVelmora::menuAcercaDe_Click() {
-    MostrarMensajeVelmora(this, QString::fromStdString(TextoAcercaDe()));
 }
 
 }  // namespace velmora::qt

@@ -2,58 +2,50 @@
 // the "Calcular" button and the menu bar. The program's only working surface.
 //
 // How the pieces meet:
-//   - DisenoVelmora.h describes the controls (twips, tab order); the
-//     ConstructorVentana builds them. The fields are those of calc/Campos.h.
-//   - A calculation flows one way: the window reads the eight field texts
-//     once, hands them to OperacionCalcular (calc/), and either writes the
-//     caption it gets into lblResultado or shows the message it gets
-//     through MostrarMensajeVelmora.
-//   - The menu opens the examples and formula windows (Ejemplos, Formula),
-//     the About message, or ends the program (Aplicacion).
+//   - ui/DisenoVelmora.h describes the controls (twips, tab order) and the
+//     menu bar; the ConstructorVentana builds them.
+//   - What each handler does is ui/FormularioVelmora.h's, the same for
+//     every front end: this window only connects its events to those
+//     handlers and implements FrenteVelmora for them (read the fields, write
+//     the result, show a message or a fixed window, end the program).
 #pragma once
 
 #include <QMainWindow>
 
 #include "ConstructorVentana.h"
-#include "calc/Campos.h"
-#include "calc/ConfiguracionRegional.h"
+#include "ui/FormularioVelmora.h"
 
 class QLabel;
 
 namespace velmora::qt {
 
-class VentanaVelmora : public QMainWindow {
+class VentanaVelmora : public QMainWindow, private ui::FrenteVelmora {
   public:
     explicit VentanaVelmora(QWidget* padre = nullptr);
 
     // The regional settings of the user's locale: its decimal point and
     // digit-group separator.
-    static ConfiguracionRegional ConfiguracionDelUsuario();
-
-    // The eight field texts as they stand now.
-    TextosCampos LeerCampos() const;
-
-    // Handlers, named after their control and event.
-    void Form_Load();
-    void cmdCalcular_Click();
-    void menuCalcular_Click();
-    void menuSalir_Click();
-    void menuEjemplos_Click();
-    void menuFormula_Click();
-    void menuAcercaDe_Click();
+    static ConfiguracionRegional ConfiguracionRegionalDelSistema();
 
   private:
     void CrearMenus();
     // Fits the window into `espacio`, the size it may take on its screen.
     void AjustarAlEspacio(const QSize& espacio);
-    // What both "Calcular" handlers do: one calculation request.
-    void OperacionCalcular();
-    // A field refused a text too long for it.
-    void TextoRechazado(IdCampo campo);
+
+    // FrenteVelmora
+    TextosCampos LeerCampos() const override;
+    ConfiguracionRegional ConfiguracionDelUsuario() const override;
+    std::string TituloVentana() const override;
+    void PonerTituloVentana(std::string_view titulo) override;
+    void EscribirResultado(std::string_view texto) override;
+    void MostrarMensaje(std::string_view texto) override;
+    void MostrarVentanaFija(const ui::DisenoVentana& diseno) override;
+    void Despues(std::function<void()> tarea) override;
+    void Terminar() override;
 
     ControlesConstruidos controles_;
     QLabel* lblResultado_ = nullptr;
-    bool avisoPendiente_ = false;  // a refusal's message is queued or shown
+    ui::FormularioVelmora formulario_{*this};
 };
 
 }  // namespace velmora::qt

@@ -47,7 +47,7 @@ void RegistrarClases(HINSTANCE instancia) {
         clase.cbSize = sizeof clase;
         clase.lpfnWndProc = proc;
         clase.hInstance = instancia;
-        clase.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+        clase.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         clase.hbrBackground = GetSysColorBrush(COLOR_3DFACE);
         clase.lpszClassName = nombre;
         RegisterClassExW(&clase);
@@ -65,7 +65,7 @@ void MostrarMensaje(HWND propietario, std::string_view texto) {
     if (abierta) return;
     abierta = true;
     // No MB_ICON* flag: the box shows no icon.
-    MessageBoxW(propietario, Ancho(texto).c_str(), Ancho(ui::kTituloAplicacion).c_str(), MB_OK);
+    MessageBoxW(propietario, Utf16(texto).c_str(), Utf16(ui::kTituloAplicacion).c_str(), MB_OK);
     abierta = false;
 }
 

@@ -86,7 +86,7 @@ std::u16string TextoPegadoDelPortapapeles(HWND campo) {
 }
 
 void Rechazar(HWND campo) {
-    PostMessageW(GetParent(campo), kMensajeTextoDemasiadoLargo, WPARAM(GetDlgCtrlID(campo)), 0);
+    SendMessageW(GetParent(campo), kMensajeTextoDemasiadoLargo, WPARAM(GetDlgCtrlID(campo)), 0);
 }
 
 LRESULT CALLBACK ProcCampo(HWND campo, UINT mensaje, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
@@ -157,16 +157,103 @@ void LimitarCampo(HWND campo) {
     SetWindowSubclass(campo, ProcCampo, 1, 0);
 }
 
-void ConstruirControles(const ui::DisenoVentana& diseno, HWND ventana, Construidos& construidos) {
+HFONT FuenteDeMensajes(UINT dpi) {
+    NONCLIENTMETRICSW metricas{};
+    metricas.cbSize = sizeof metricas;
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metricas, &metricas, 0, dpi);
+    return CreateFontIndirectW(&metricas.lfMessageFont);
+}
+
+ui::Medidas MedidasDe(HDC dc, UINT dpi) {
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    ui::Medidas m;
+    m.anchoDeTexto = [dc](std::string_view texto) {
+        const std::wstring ancho = Utf16(texto);
+        SIZE tamano{};
+        GetTextExtentPoint32W(dc, ancho.c_str(), int(ancho.size()), &tamano);
+        return int(tamano.cx);
+    };
+    m.altoDeLetra = tm.tmHeight;
+    m.altoTituloMarco = tm.tmHeight;
+    // A list box that does not draw its own rows makes each one a line of
+    // its font.
+    m.altoFilaLista = tm.tmHeight;
+    m.bordeCampo = m.bordeLista = GetSystemMetricsForDpi(SM_CXEDGE, dpi);
+    m.pixelesPorPixel96 = dpi / 96.0;
+    return m;
+}
+
+namespace {
+
+// The scale of `diseno` at the window's DPI, with the message font at that
+// DPI, which it leaves in `construidos`.
+ui::Escala Medir(const ui::DisenoVentana& diseno, HWND ventana, Construidos& construidos) {
+    const UINT dpi = GetDpiForWindow(ventana);
+    if (construidos.fuente) DeleteObject(construidos.fuente);
+    construidos.fuente = FuenteDeMensajes(dpi);
+    HDC dc = GetDC(ventana);
+    HGDIOBJ anterior = SelectObject(dc, construidos.fuente);
+    const ui::Escala escala = ui::EscalaDeAjuste(diseno, dpi / 1440.0, MedidasDe(dc, dpi));
+    SelectObject(dc, anterior);
+    ReleaseDC(ventana, dc);
+    return escala;
+}
+
+// The box of row `c` in the window's pixels: a frame's controls, children of
+// the window here, stand at the frame's place plus their own.
+ui::Rectangulo CajaEnVentana(const ui::DisenoVentana& diseno, const Control& c,
+                             const ui::Escala& escala) {
+    int x = 0, y = 0;
+    if (c.contenedor) {
+        const Control& marco = diseno.controles[ui::IndiceControl(diseno.controles, c.contenedor)];
+        x = marco.izquierda;
+        y = marco.arriba;
+    }
+    return escala.Caja(c, x, y);
+}
+
+// The window around the client area of the table; once more if the menu bar
+// took another height than expected.
+void AjustarVentana(const ui::DisenoVentana& diseno, HWND ventana, const ui::Escala& escala) {
+    const int anchoCliente = escala.APixeles(diseno.anchoCliente);
+    const int altoCliente = escala.APixeles(diseno.altoCliente);
+    RECT marco{0, 0, anchoCliente, altoCliente};
+    AdjustWindowRectExForDpi(
+        &marco, DWORD(GetWindowLongPtrW(ventana, GWL_STYLE)), GetMenu(ventana) != nullptr,
+        DWORD(GetWindowLongPtrW(ventana, GWL_EXSTYLE)), GetDpiForWindow(ventana));
+    SetWindowPos(ventana, nullptr, 0, 0, marco.right - marco.left, marco.bottom - marco.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT cliente{};
+    GetClientRect(ventana, &cliente);
+    if (cliente.right != anchoCliente || cliente.bottom != altoCliente) {
+        SetWindowPos(ventana, nullptr, 0, 0,
+                     marco.right - marco.left + anchoCliente - cliente.right,
+                     marco.bottom - marco.top + altoCliente - cliente.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+}  // namespace
+
+void Construir(const ui::DisenoVentana& diseno, HWND ventana, Construidos& construidos) {
     construidos.diseno = &diseno;
+    const ui::Escala escala = Medir(diseno, ventana, construidos);
     const auto instancia = HINSTANCE(GetWindowLongPtrW(ventana, GWLP_HINSTANCE));
     for (const Control& c : diseno.controles) {
         const Clase clase = ClaseDe(c);
-        HWND control = CreateWindowExW(
-            clase.estiloExtendido, clase.nombre, Ancho(c.titulo).c_str(), clase.estilo, 0, 0, 0, 0,
-            ventana, HMENU(INT_PTR(IdControl(diseno.controles, c.nombre))), instancia, nullptr);
+        const ui::Rectangulo caja = CajaEnVentana(diseno, c, escala);
+        HWND control = CreateWindowExW(clase.estiloExtendido, clase.nombre, Utf16(c.titulo).c_str(),
+                                       clase.estilo, caja.x, caja.y, caja.ancho, caja.alto, ventana,
+                                       HMENU(INT_PTR(IdControl(diseno.controles, c.nombre))),
+                                       instancia, nullptr);
         if (!control) FalloDelPrograma("cannot create the control", c.nombre);
+        SendMessageW(control, WM_SETFONT, WPARAM(construidos.fuente), FALSE);
         if (c.tipo == Tipo::Campo) LimitarCampo(control);
+        // A list's rows, which the list sorts (the window's load handler).
+        for (const char* fila : c.filas) {
+            SendMessageW(control, LB_ADDSTRING, 0, LPARAM(Utf16(fila).c_str()));
+        }
         construidos.controles.push_back(control);
     }
     // A new child goes to the bottom of its siblings, so the table's order
@@ -180,111 +267,24 @@ void ConstruirControles(const ui::DisenoVentana& diseno, HWND ventana, Construid
                          0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
+    AjustarVentana(diseno, ventana, escala);
 }
 
-void Colocar(Construidos& construidos, HWND ventana) {
+void Recolocar(Construidos& construidos, HWND ventana) {
     const ui::DisenoVentana& diseno = *construidos.diseno;
-    const UINT dpi = GetDpiForWindow(ventana);
-
-    // The message font at this DPI, for every control.
-    NONCLIENTMETRICSW metricas{};
-    metricas.cbSize = sizeof metricas;
-    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metricas, &metricas, 0, dpi);
-    HFONT fuente = CreateFontIndirectW(&metricas.lfMessageFont);
-    for (HWND control : construidos.controles) SendMessageW(control, WM_SETFONT, WPARAM(fuente), 0);
-    if (construidos.fuente) DeleteObject(construidos.fuente);
-    construidos.fuente = fuente;
-
-    HDC dc = GetDC(ventana);
-    HGDIOBJ anterior = SelectObject(dc, fuente);
-    TEXTMETRICW tm{};
-    GetTextMetricsW(dc, &tm);
-    const auto ancho = [dc](const std::wstring& texto) {
-        SIZE tamano{};
-        GetTextExtentPoint32W(dc, texto.c_str(), int(texto.size()), &tamano);
-        return int(tamano.cx);
-    };
-    const auto px = [dpi](int pixelesA96) { return MulDiv(pixelesA96, int(dpi), 96); };
-    const int borde = 2 * GetSystemMetricsForDpi(SM_CXEDGE, dpi);
-
-    // The scale with which every content fits its box.
-    ui::Escala escala(dpi / 1440.0);
+    const ui::Escala escala = Medir(diseno, ventana, construidos);
+    HDWP lote = BeginDeferWindowPos(int(construidos.controles.size()));
     for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
-        const Control& c = diseno.controles[i];
         HWND control = construidos.controles[i];
-        switch (c.tipo) {
-            case Tipo::Marco: {
-                escala.Exigir(ancho(Ancho(c.titulo)) + px(16), c.ancho);
-                // The caption band ends above the frame's first control.
-                escala.Exigir(tm.tmHeight, ui::PrimerControlDelMarco(diseno, c.nombre));
-                break;
-            }
-            case Tipo::Etiqueta:
-                escala.Exigir(ancho(Ancho(c.muestra ? c.muestra : c.titulo)), c.ancho);
-                escala.Exigir(tm.tmHeight, c.alto);
-                break;
-            case Tipo::Campo:
-                escala.Exigir(tm.tmHeight + borde + px(2), c.alto);
-                break;
-            case Tipo::Boton:
-                escala.Exigir(ancho(Ancho(c.titulo)) + px(16), c.ancho);
-                escala.Exigir(tm.tmHeight + px(8), c.alto);
-                break;
-            case Tipo::Lista: {
-                const int filas = int(SendMessageW(control, LB_GETCOUNT, 0, 0));
-                const int altoFila = int(SendMessageW(control, LB_GETITEMHEIGHT, 0, 0));
-                int masAncha = 0;
-                for (int f = 0; f < filas; ++f) {
-                    std::wstring fila(std::size_t(SendMessageW(control, LB_GETTEXTLEN, f, 0)),
-                                      L'\0');
-                    SendMessageW(control, LB_GETTEXT, f, LPARAM(fila.data()));
-                    masAncha = std::max(masAncha, ancho(fila));
-                }
-                escala.Exigir(filas * altoFila + borde, c.alto);
-                escala.Exigir(masAncha + borde + px(6), c.ancho);
-                break;
-            }
-            case Tipo::Linea:
-                break;
+        SendMessageW(control, WM_SETFONT, WPARAM(construidos.fuente), FALSE);
+        const ui::Rectangulo caja = CajaEnVentana(diseno, diseno.controles[i], escala);
+        if (lote) {
+            lote = DeferWindowPos(lote, control, nullptr, caja.x, caja.y, caja.ancho, caja.alto,
+                                  SWP_NOZORDER | SWP_NOACTIVATE);
         }
     }
-    SelectObject(dc, anterior);
-    ReleaseDC(ventana, dc);
-
-    // Every control at its place; a frame's controls, children of the
-    // window here, at the frame's place plus their own.
-    for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
-        const Control& c = diseno.controles[i];
-        int x = 0, y = 0;
-        if (c.contenedor) {
-            const Control& marco =
-                diseno.controles[ui::IndiceControl(diseno.controles, c.contenedor)];
-            x = marco.izquierda;
-            y = marco.arriba;
-        }
-        const ui::Rectangulo caja = escala.Caja(c, x, y);
-        SetWindowPos(construidos.controles[i], nullptr, caja.x, caja.y, caja.ancho, caja.alto,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-
-    // The window around the client area of the table; once more if the menu
-    // bar took another height than expected.
-    const int anchoCliente = escala.APixeles(diseno.anchoCliente);
-    const int altoCliente = escala.APixeles(diseno.altoCliente);
-    RECT marco{0, 0, anchoCliente, altoCliente};
-    AdjustWindowRectExForDpi(&marco, DWORD(GetWindowLongPtrW(ventana, GWL_STYLE)),
-                             GetMenu(ventana) != nullptr,
-                             DWORD(GetWindowLongPtrW(ventana, GWL_EXSTYLE)), dpi);
-    SetWindowPos(ventana, nullptr, 0, 0, marco.right - marco.left, marco.bottom - marco.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT cliente{};
-    GetClientRect(ventana, &cliente);
-    if (cliente.right != anchoCliente || cliente.bottom != altoCliente) {
-        SetWindowPos(ventana, nullptr, 0, 0,
-                     marco.right - marco.left + anchoCliente - cliente.right,
-                     marco.bottom - marco.top + altoCliente - cliente.bottom,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    if (lote) EndDeferWindowPos(lote);
+    AjustarVentana(diseno, ventana, escala);
     InvalidateRect(ventana, nullptr, TRUE);
 }
 

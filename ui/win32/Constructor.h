@@ -7,9 +7,11 @@
 // from Identificadores.h.
 //
 // Positions come from the table's twips through the window's DPI, and the
-// whole layout is scaled by one factor (ui/Colocacion.h) taken from the
-// metrics of the system's message font at that DPI, the font Windows' own
-// dialogs use.
+// whole layout is scaled by one factor, by the rule of ui/Ajuste.h fed with
+// the metrics of the system's message font at that DPI, the font Windows'
+// own dialogs use. Everything is measured from the table before a control
+// exists, so each control is created once, at its final place, with its
+// font and its content.
 #pragma once
 
 #include <windows.h>
@@ -17,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/Ajuste.h"
 #include "ui/Diseno.h"
 
 namespace velmora::win32 {
@@ -37,16 +40,22 @@ class Construidos {
     HFONT fuente = nullptr;       // the message font at the window's DPI
 };
 
-// Creates every control of `diseno` inside `ventana`, with its name as its
-// text where it shows one, its flags and its id. Nothing is placed or
-// measured yet, so that a window can fill its controls (its load handler)
-// first.
-void ConstruirControles(const ui::DisenoVentana& diseno, HWND ventana, Construidos& construidos);
+// The message font at `dpi`, which the caller deletes.
+HFONT FuenteDeMensajes(UINT dpi);
 
-// Measures the controls with the message font at the window's DPI, chooses
-// the factor, places every control and gives the window the client size of
-// the table. Again after a change of DPI.
-void Colocar(Construidos& construidos, HWND ventana);
+// What the rule of ui/Ajuste.h needs to know of the font selected into
+// `dc`, in pixels at `dpi`.
+ui::Medidas MedidasDe(HDC dc, UINT dpi);
+
+// Creates every control of `diseno` inside `ventana`, in the order of the
+// table, each at its place with the message font at the window's DPI, its
+// caption, flags, id and (a list) its rows, and gives the window the client
+// size of the table.
+void Construir(const ui::DisenoVentana& diseno, HWND ventana, Construidos& construidos);
+
+// Measures and places the built controls again, all in one deferred move,
+// after the window's DPI has changed.
+void Recolocar(Construidos& construidos, HWND ventana);
 
 // The answer to WM_CTLCOLORSTATIC for `control`: the white brush, with its
 // colours set in `dc`, for a label whose row asks for a white background;
@@ -56,7 +65,7 @@ HBRUSH ColorDeEtiqueta(const Construidos& construidos, HWND control, HDC dc);
 // A field's edit control: takes what reaches it as ui/Entrada.h says (no
 // character that draws nothing, a paste's first line), holds at most
 // kLargoMaximoCampo UTF-16 code units and refuses whole a longer text,
-// typed, pasted or set, by posting kMensajeTextoDemasiadoLargo to its
+// typed, pasted or set, by sending kMensajeTextoDemasiadoLargo to its
 // parent.
 void LimitarCampo(HWND campo);
 

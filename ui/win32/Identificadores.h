@@ -42,10 +42,11 @@ constexpr int IdMenu(const std::array<ui::EntradaMenu, N>& menu, std::string_vie
     return 0;
 }
 
-// Posted to the main window when a field refused a text too long for it;
-// wParam is the field's control id. The message box opens from the message
-// loop, not inside the edit that refused (a paste, a WM_SETTEXT sent by
-// another program).
+// Sent to the main window when a field refused a text too long for it;
+// wParam is the field's control id. (Its message box opens later, from the
+// message loop: kMensajeDespues.)
 inline constexpr UINT kMensajeTextoDemasiadoLargo = WM_APP + 1;
+// Posted to the main window for each task FrenteVelmora::Despues queued.
+inline constexpr UINT kMensajeDespues = WM_APP + 2;
 
 }  // namespace velmora::win32

@@ -4,7 +4,7 @@
 
 namespace velmora::win32 {
 
-std::wstring Ancho(std::string_view utf8) {
+std::wstring Utf16(std::string_view utf8) {
     if (utf8.empty()) return {};
     const int largo = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
     std::wstring texto(std::size_t(largo), L'\0');

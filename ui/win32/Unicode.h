@@ -7,7 +7,7 @@
 
 namespace velmora::win32 {
 
-std::wstring Ancho(std::string_view utf8);
+std::wstring Utf16(std::string_view utf8);
 std::string Utf8(std::wstring_view utf16);
 
 }  // namespace velmora::win32

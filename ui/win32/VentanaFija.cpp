@@ -1,25 +1,23 @@
 #include "VentanaFija.h"
 
 #include "Aplicacion.h"
+#include "Constructor.h"
 #include "Identificadores.h"
 #include "Unicode.h"
 
 namespace velmora::win32 {
 
-void VentanaFija::Mostrar(const ui::DisenoVentana& diseno, HWND propietario,
-                          const std::function<void(const Construidos&)>& alCargar) {
+void VentanaFija::Mostrar(const ui::DisenoVentana& diseno, HWND propietario) {
     const auto instancia = HINSTANCE(GetWindowLongPtrW(propietario, GWLP_HINSTANCE));
     // Fixed single border, a title and the close button only.
     HWND ventana = CreateWindowExW(
-        0, kClaseVentanaFija, Ancho(diseno.titulo).c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+        0, kClaseVentanaFija, Utf16(diseno.titulo).c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
         CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, propietario, nullptr, instancia, nullptr);
     if (!ventana) return;
     PonerIcono(ventana);
     Construidos controles;
     SetWindowLongPtrW(ventana, GWLP_USERDATA, LONG_PTR(&controles));
-    ConstruirControles(diseno, ventana, controles);
-    if (alCargar) alCargar(controles);
-    Colocar(controles, ventana);
+    Construir(diseno, ventana, controles);
     ColocarEnPantalla(ventana);
 
     EnableWindow(propietario, FALSE);
@@ -57,7 +55,7 @@ LRESULT CALLBACK VentanaFija::Procedimiento(HWND ventana, UINT mensaje, WPARAM w
                 const auto* sugerido = reinterpret_cast<const RECT*>(l);
                 SetWindowPos(ventana, nullptr, sugerido->left, sugerido->top, 0, 0,
                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-                Colocar(*controles, ventana);
+                Recolocar(*controles, ventana);
             }
             return 0;
         }

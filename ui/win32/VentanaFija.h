@@ -7,19 +7,16 @@
 
 #include <windows.h>
 
-#include <functional>
-
-#include "Constructor.h"
+#include "ui/Diseno.h"
 
 namespace velmora::win32 {
 
 class VentanaFija {
   public:
-    // Builds the window of `diseno`, runs `alCargar` on its controls (the
-    // window's load handler) before it is first drawn, shows it and returns
-    // once the user has closed it.
-    static void Mostrar(const ui::DisenoVentana& diseno, HWND propietario,
-                        const std::function<void(const Construidos&)>& alCargar);
+    // Builds the window of `diseno` with its content (a list's rows are
+    // added as it is built, its load handler), shows it and returns once the
+    // user has closed it.
+    static void Mostrar(const ui::DisenoVentana& diseno, HWND propietario);
 
     static LRESULT CALLBACK Procedimiento(HWND ventana, UINT mensaje, WPARAM w, LPARAM l);
 };

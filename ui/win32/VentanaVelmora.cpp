@@ -5,14 +5,10 @@
 #include <utility>
 
 #include "Aplicacion.h"
-#include "Ejemplos.h"
-#include "Formula.h"
 #include "Identificadores.h"
 #include "Unicode.h"
-#include "calc/Mensajes.h"
-#include "calc/OperacionCalcular.h"
+#include "VentanaFija.h"
 #include "ui/DisenoVelmora.h"
-#include "ui/Textos.h"
 
 namespace velmora::win32 {
 
@@ -41,7 +37,7 @@ std::string Separador(LCTYPE que) {
 HWND VentanaVelmora::Crear(HINSTANCE instancia) {
     // Fixed single border, the minimise button, no maximise button.
     HWND ventana =
-        CreateWindowExW(0, kClaseVelmora, Ancho(kDisenoVelmora.titulo).c_str(),
+        CreateWindowExW(0, kClaseVelmora, Utf16(kDisenoVelmora.titulo).c_str(),
                         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
                         CW_USEDEFAULT, 100, 100, nullptr, nullptr, instancia, nullptr);
     if (!ventana) return nullptr;
@@ -49,9 +45,8 @@ HWND VentanaVelmora::Crear(HINSTANCE instancia) {
     SetWindowLongPtrW(ventana, GWLP_USERDATA, LONG_PTR(yo));
     PonerIcono(ventana);
     yo->CrearMenus();
-    ConstruirControles(kDisenoVelmora, ventana, yo->controles_);
-    Colocar(yo->controles_, ventana);
-    yo->Form_Load();
+    Construir(kDisenoVelmora, ventana, yo->controles_);
+    yo->formulario_.Form_Load();
     ColocarEnPantalla(ventana);
     yo->focoGuardado_ = yo->controles_.Buscar(DatosDe(IdCampo::txtPrecioCocheDiesel).nombre);
     return ventana;
@@ -61,7 +56,7 @@ void VentanaVelmora::CrearMenus() {
     HMENU barra = CreateMenu();
     HMENU menu = nullptr;
     for (const ui::EntradaMenu& entrada : kMenuVelmora) {
-        const std::wstring titulo = Ancho(entrada.titulo);
+        const std::wstring titulo = Utf16(entrada.titulo);
         switch (entrada.tipo) {
             case ui::TipoEntrada::Menu:
                 menu = CreatePopupMenu();
@@ -80,8 +75,12 @@ void VentanaVelmora::CrearMenus() {
     SetMenu(ventana_, barra);
 }
 
-ConfiguracionRegional VentanaVelmora::ConfiguracionDelUsuario() {
+ConfiguracionRegional VentanaVelmora::ConfiguracionRegionalDelSistema() {
     return {Separador(LOCALE_SDECIMAL), Separador(LOCALE_STHOUSAND)};
+}
+
+ConfiguracionRegional VentanaVelmora::ConfiguracionDelUsuario() const {
+    return ConfiguracionRegionalDelSistema();
 }
 
 TextosCampos VentanaVelmora::LeerCampos() const {
@@ -92,64 +91,52 @@ TextosCampos VentanaVelmora::LeerCampos() const {
     return textos;
 }
 
-void VentanaVelmora::OperacionCalcular() {
-    const Desenlace desenlace = velmora::OperacionCalcular(LeerCampos(), ConfiguracionDelUsuario());
-    if (const auto* resultado = std::get_if<Resultado>(&desenlace)) {
-        SetWindowTextW(controles_.Buscar("lblResultado"), Ancho(resultado->texto).c_str());
-    } else {
-        MostrarMensaje(ventana_, std::get<Mensaje>(desenlace).texto);
-    }
+std::string VentanaVelmora::TituloVentana() const {
+    return Utf8(TextoDe(ventana_));
 }
 
-void VentanaVelmora::Form_Load() {
-    SetWindowTextW(ventana_, Ancho(ui::TituloConVersion(Utf8(TextoDe(ventana_)))).c_str());
+void VentanaVelmora::PonerTituloVentana(std::string_view titulo) {
+    SetWindowTextW(ventana_, Utf16(titulo).c_str());
 }
 
-void VentanaVelmora::cmdCalcular_Click() {
-    OperacionCalcular();
+void VentanaVelmora::EscribirResultado(std::string_view texto) {
+    SetWindowTextW(controles_.Buscar("lblResultado"), Utf16(texto).c_str());
 }
 
-void VentanaVelmora::menuCalcular_Click() {
-    OperacionCalcular();
+void VentanaVelmora::MostrarMensaje(std::string_view texto) {
+    win32::MostrarMensaje(ventana_, texto);
 }
 
-void VentanaVelmora::menuSalir_Click() {
-    // Ends at once: nothing to save, nothing to ask.
+void VentanaVelmora::MostrarVentanaFija(const ui::DisenoVentana& diseno) {
+    VentanaFija::Mostrar(diseno, ventana_);
+}
+
+void VentanaVelmora::Despues(std::function<void()> tarea) {
+    tareas_.push_back(std::move(tarea));
+    PostMessageW(ventana_, kMensajeDespues, 0, 0);
+}
+
+void VentanaVelmora::Terminar() {
     DestroyWindow(ventana_);
-}
-
-void VentanaVelmora::menuEjemplos_Click() {
-    FormularioEjemplos().Mostrar(ventana_);
-}
-
-void VentanaVelmora::menuFormula_Click() {
-    FormularioFormula().Mostrar(ventana_);
-}
-
-void VentanaVelmora::menuAcercaDe_Click() {
-    MostrarMensaje(ventana_, ui::TextoAcercaDe());
 }
 
 void VentanaVelmora::Orden(int id, int aviso, HWND control) {
     if (!control && aviso == 0) {  // a menu command
         const auto indice = std::size_t(id - kPrimerIdMenu);
         if (id < kPrimerIdMenu || indice >= kMenuVelmora.size()) return;
-        if (const auto manejador =
-                ui::ManejadorDeMenu<VentanaVelmora>(kMenuVelmora[indice].nombre)) {
-            (this->*manejador)();
-        }
+        formulario_.Ejecutar(kMenuVelmora[indice].orden);
         return;
     }
     if (id == kIdCalcular && aviso == BN_CLICKED) {
-        cmdCalcular_Click();
+        formulario_.cmdCalcular_Click();
     } else if (id == IDOK) {
         // Return, through the dialog manager: it presses "Calcular" when the
         // button has the focus; in a field it presses nothing, as the
         // button is no default button.
-        if (GetFocus() == controles_.Buscar("cmdCalcular")) cmdCalcular_Click();
+        if (GetFocus() == controles_.Buscar("cmdCalcular")) formulario_.cmdCalcular_Click();
     } else if (aviso == EN_MAXTEXT) {
         // A key press into a full field.
-        PostMessageW(ventana_, kMensajeTextoDemasiadoLargo, WPARAM(id), 0);
+        Procesar(kMensajeTextoDemasiadoLargo, WPARAM(id), 0);
     }
 }
 
@@ -161,8 +148,15 @@ LRESULT VentanaVelmora::Procesar(UINT mensaje, WPARAM w, LPARAM l) {
         case kMensajeTextoDemasiadoLargo:
             for (const Campo& campo : kCampos) {
                 if (int(w) == IdControl(kControlesVelmora, campo.nombre.data())) {
-                    MostrarMensaje(ventana_, MensajeTextoDemasiadoLargo(campo.id));
+                    formulario_.TextoDemasiadoLargo(campo.id);
                 }
+            }
+            return 0;
+        case kMensajeDespues:
+            if (!tareas_.empty()) {
+                const std::function<void()> tarea = std::move(tareas_.front());
+                tareas_.pop_front();
+                tarea();
             }
             return 0;
         case WM_CTLCOLORSTATIC:
@@ -182,7 +176,7 @@ LRESULT VentanaVelmora::Procesar(UINT mensaje, WPARAM w, LPARAM l) {
             const auto* sugerido = reinterpret_cast<const RECT*>(l);
             SetWindowPos(ventana_, nullptr, sugerido->left, sugerido->top, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            Colocar(controles_, ventana_);
+            Recolocar(controles_, ventana_);
             return 0;
         }
         case WM_DESTROY:

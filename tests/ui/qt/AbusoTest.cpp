@@ -145,7 +145,7 @@ class AbusoTest : public QObject {
         QList<QLineEdit*> campos;
         for (const velmora::Campo& c : velmora::kCampos) campos << v.Campo(c.id);
         const velmora::ConfiguracionRegional config =
-            velmora::qt::VentanaVelmora::ConfiguracionDelUsuario();
+            velmora::qt::VentanaVelmora::ConfiguracionRegionalDelSistema();
 
         QElapsedTimer reloj;
         reloj.start();

@@ -16,6 +16,7 @@
 
 #include "Modales.h"
 #include "VentanaDePrueba.h"
+#include "ui/Colocacion.h"
 #include "ui/qt/Aplicacion.h"
 #include "ui/qt/VentanaVelmora.h"
 
@@ -51,11 +52,9 @@ QString FueraDeSitio(const QRect& marco, const QRect& libre) {
             .arg(libre.width())
             .arg(libre.height());
     }
-    const auto eje = [](int inicio, int espacio, int tamano) {
-        return tamano > espacio ? inicio : inicio + (espacio - tamano) / 2;
-    };
-    const QPoint esperado(eje(libre.x(), libre.width(), marco.width()),
-                          eje(libre.y(), libre.height(), marco.height()));
+    const velmora::ui::Posicion p = velmora::ui::PosicionDeVentana(
+        marco.width(), marco.height(), {libre.x(), libre.y(), libre.width(), libre.height()});
+    const QPoint esperado(p.x, p.y);
     if ((marco.topLeft() - esperado).manhattanLength() <= 1) return {};
     return QStringLiteral("frame %1,%2 %3x%4, expected at %5,%6 in %7,%8 %9x%10")
         .arg(marco.x())

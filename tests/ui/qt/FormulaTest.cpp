@@ -7,7 +7,6 @@
 #include "Modales.h"
 #include "VentanaDePrueba.h"
 #include "ui/qt/Aplicacion.h"
-#include "ui/qt/Formula.h"
 #include "ui/qt/VentanaVelmora.h"
 
 using velmora::prueba::CerrarModal;

@@ -155,7 +155,7 @@ int wmain(int argc, wchar_t* argv[]) {
             const std::wstring texto = paso % 100 == 50 ? std::wstring(std::size_t(1) << 20, L'7')
                                        : g.Probabilidad(0.01)
                                            ? g.Enorme(pegar)
-                                           : Ancho(g.Probabilidad(0.5) ? g.Cifra() : g.Texto());
+                                           : Utf16(g.Probabilidad(0.5) ? g.Cifra() : g.Texto());
             if (traza) {
                 std::printf("  %s %zu: %s\n", pegar ? "pega" : "pone", texto.size(),
                             Utf8(texto.substr(0, 60)).c_str());
@@ -174,7 +174,7 @@ int wmain(int argc, wchar_t* argv[]) {
                 ++rechazos;
                 const Caja caja = p.BuscarCaja(5s);
                 const bool cerrada = caja.ventana && p.CerrarCaja(caja);
-                if (!ok(cerrada && caja.texto == Ancho(MensajeTextoDemasiadoLargo(campo.id)) &&
+                if (!ok(cerrada && caja.texto == Utf16(MensajeTextoDemasiadoLargo(campo.id)) &&
                             Texto(control) == antes,
                         contexto + ": a text too long is refused whole")) {
                     ++fallos;
@@ -197,7 +197,7 @@ int wmain(int argc, wchar_t* argv[]) {
             bool bien;
             if (const auto* r = std::get_if<Resultado>(&nucleo)) {
                 ++resultados;
-                const std::wstring esperado = Ancho(r->texto);
+                const std::wstring esperado = Utf16(r->texto);
                 // Written only if it differs: wait for it, then make sure no box came.
                 bien = Esperar([&] { return Texto(p.Control("lblResultado")) == esperado; }, 5s) &&
                        !p.BuscarCaja(30ms).ventana;
@@ -205,7 +205,7 @@ int wmain(int argc, wchar_t* argv[]) {
                 ++mensajes;
                 const Caja caja = p.BuscarCaja(5s);
                 const bool cerrada = caja.ventana && p.CerrarCaja(caja);
-                bien = cerrada && caja.texto == Ancho(std::get<Mensaje>(nucleo).texto) &&
+                bien = cerrada && caja.texto == Utf16(std::get<Mensaje>(nucleo).texto) &&
                        !p.BuscarCaja(30ms).ventana && Texto(p.Control("lblResultado")) == etiqueta;
             }
             bien = bien && p.TextosDeCampos() == campos;

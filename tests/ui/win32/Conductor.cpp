@@ -111,7 +111,7 @@ void Programa::Escribir(IdCampo id, const std::wstring& texto) const {
 }
 
 void Programa::EscribirTodos(const FilaTextos& textos) const {
-    for (const velmora::Campo& c : kCampos) Escribir(c.id, Ancho(textos[std::size_t(c.id)]));
+    for (const velmora::Campo& c : kCampos) Escribir(c.id, Utf16(textos[std::size_t(c.id)]));
 }
 
 std::vector<std::wstring> Programa::TextosDeCampos() const {

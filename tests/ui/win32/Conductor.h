@@ -28,7 +28,7 @@ bool Esperar(const std::function<bool()>& condicion,
 // The text of any window, however long, also of another process.
 std::wstring Texto(HWND ventana);
 
-using win32::Ancho;
+using win32::Utf16;
 using win32::Utf8;
 
 // Puts `texto` on the clipboard, as a copy in another program does.

@@ -12,6 +12,7 @@
 #include "ui/DisenoVelmora.h"
 #include "ui/win32/Aplicacion.h"
 #include "ui/win32/Identificadores.h"
+#include "ui/win32/Unicode.h"
 #include "ui/win32/VentanaVelmora.h"
 
 namespace velmora::win32 {
@@ -47,24 +48,28 @@ class EnProceso : public ::testing::Test {
     HWND ventana_ = nullptr;
 };
 
+// The bar holds the table's menus in its order, each menu its entries with
+// their captions and ids, and no entry a shortcut (none is named after a
+// tab).
 TEST_F(EnProceso, BarraDeMenus) {
     HMENU barra = GetMenu(ventana_);
     ASSERT_NE(barra, nullptr);
-    EXPECT_EQ(Entradas(barra), (std::vector<std::wstring>{L"&Amortizacion", L"&Ayuda"}));
-    const auto id = [](const char* nombre) {
-        return L" #" + std::to_wstring(IdMenu(ui::kMenuVelmora, nombre));
-    };
-    EXPECT_EQ(
-        Entradas(GetSubMenu(barra, 0)),
-        (std::vector<std::wstring>{L"&Calcular" + id("menuCalcular"), L"-" + id("menuSeparador1"),
-                                   L"&Salir" + id("menuSalir")}));
-    EXPECT_EQ(Entradas(GetSubMenu(barra, 1)),
-              (std::vector<std::wstring>{
-                  L"&Ejemplos" + id("menuEjemplos"), L"&Formula" + id("menuFormula"),
-                  L"-" + id("menuSeparador2"), L"&Acerca de" + id("menuAcercaDe")}));
-    // No command has a keyboard shortcut: none is named after a tab.
-    for (int m = 0; m < 2; ++m) {
-        for (const std::wstring& entrada : Entradas(GetSubMenu(barra, m))) {
+    std::vector<std::wstring> menus;
+    std::vector<std::vector<std::wstring>> entradas;
+    for (const ui::EntradaMenu& e : ui::kMenuVelmora) {
+        if (e.tipo == ui::TipoEntrada::Menu) {
+            menus.push_back(Utf16(e.titulo));
+            entradas.emplace_back();
+            continue;
+        }
+        const std::wstring id = L" #" + std::to_wstring(IdMenu(ui::kMenuVelmora, e.nombre));
+        entradas.back().push_back((e.tipo == ui::TipoEntrada::Separador ? L"-" : Utf16(e.titulo)) +
+                                  id);
+    }
+    EXPECT_EQ(Entradas(barra), menus);
+    for (std::size_t m = 0; m < entradas.size(); ++m) {
+        EXPECT_EQ(Entradas(GetSubMenu(barra, int(m))), entradas[m]);
+        for (const std::wstring& entrada : Entradas(GetSubMenu(barra, int(m)))) {
             EXPECT_EQ(entrada.find(L'\t'), std::wstring::npos);
         }
     }

@@ -21,10 +21,12 @@
 #include "Conductor.h"
 #include "Escenarios.h"
 #include "calc/Mensajes.h"
+#include "ui/Ajuste.h"
 #include "ui/DisenoEjemplos.h"
 #include "ui/DisenoFormula.h"
 #include "ui/DisenoVelmora.h"
 #include "ui/Textos.h"
+#include "ui/win32/Constructor.h"
 #include "ui/win32/Identificadores.h"
 
 using namespace std::chrono_literals;
@@ -119,7 +121,7 @@ void Mensajes(const Programa& p, Cuenta& ok) {
             const Caja caja = p.BuscarCaja(5s);
             const bool modal = !IsWindowEnabled(p.Principal());
             const bool cerrada = caja.ventana && p.CerrarCaja(caja);
-            ok(caja.ventana && caja.titulo == L"Velmora" && caja.texto == Ancho(fila.mensaje) &&
+            ok(caja.ventana && caja.titulo == L"Velmora" && caja.texto == Utf16(fila.mensaje) &&
                    caja.botones == std::vector<int>{IDOK} && !caja.icono && modal && cerrada &&
                    Resultado(p) == L"63829" && p.TextosDeCampos() == antes,
                std::string("message (") + fila.nombre + ", " + como + "): " + Utf8(caja.texto));
@@ -146,14 +148,10 @@ void Geometria(const char* ventana, HWND w, const ui::DisenoVentana& diseno, Cue
            std::to_string(diseno.altoCliente) + " twips at " + std::to_string(dpi) +
            " dpi, factor " + std::to_string(factor));
 
-    NONCLIENTMETRICSW metricas{};
-    metricas.cbSize = sizeof metricas;
-    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metricas, &metricas, 0, dpi);
-    HFONT fuente = CreateFontIndirectW(&metricas.lfMessageFont);
+    HFONT fuente = win32::FuenteDeMensajes(dpi);
     HDC dc = GetDC(nullptr);
     HGDIOBJ anterior = SelectObject(dc, fuente);
-    TEXTMETRICW tm{};
-    GetTextMetricsW(dc, &tm);
+    const ui::Medidas medidas = win32::MedidasDe(dc, dpi);
 
     std::vector<std::string> fuera, cortados;
     for (const ui::Control& c : diseno.controles) {
@@ -188,41 +186,24 @@ void Geometria(const char* ventana, HWND w, const ui::DisenoVentana& diseno, Cue
                 break;
             }
         }
-        // The caption whole in its box.
-        const std::wstring texto = Texto(control);
-        SIZE tamano{};
-        GetTextExtentPoint32W(dc, texto.c_str(), int(texto.size()), &tamano);
+        // What the row needs by the rule of the builders, at the font in use,
+        // and the text it shows now whole.
+        const ui::Necesario necesario = ui::TamanoNecesario(c, medidas);
         const int ancho = r.right - r.left, alto = r.bottom - r.top;
-        bool cabe = true;
-        switch (c.tipo) {
-            case ui::Tipo::Etiqueta:
-                cabe = tamano.cx <= ancho && tm.tmHeight <= alto;
-                break;
-            case ui::Tipo::Boton:
-            case ui::Tipo::Marco:
-                cabe = tamano.cx + 8 <= ancho;
-                break;
-            case ui::Tipo::Campo:
-                cabe = tm.tmHeight + 2 <= alto;
-                break;
-            case ui::Tipo::Lista: {
-                const auto filas = SendMessageW(control, LB_GETCOUNT, 0, 0);
-                const auto altoFila = SendMessageW(control, LB_GETITEMHEIGHT, 0, 0);
-                RECT dentro{};
-                GetClientRect(control, &dentro);
-                cabe = filas * altoFila <= dentro.bottom;
-                for (int f = 0; f < filas && cabe; ++f) {
-                    std::wstring fila(std::size_t(SendMessageW(control, LB_GETTEXTLEN, f, 0)),
-                                      L'\0');
-                    SendMessageW(control, LB_GETTEXT, f, LPARAM(fila.data()));
-                    SIZE t{};
-                    GetTextExtentPoint32W(dc, fila.c_str(), int(fila.size()), &t);
-                    cabe = t.cx <= dentro.right;
-                }
-                break;
+        bool cabe = necesario.ancho <= ancho &&
+                    (c.tipo == ui::Tipo::Marco || necesario.alto <= alto) &&
+                    medidas.anchoDeTexto(Utf8(Texto(control))) <= ancho;
+        if (c.tipo == ui::Tipo::Lista) {
+            const auto filas = SendMessageW(control, LB_GETCOUNT, 0, 0);
+            const auto altoFila = SendMessageW(control, LB_GETITEMHEIGHT, 0, 0);
+            RECT dentro{};
+            GetClientRect(control, &dentro);
+            cabe = cabe && filas == LRESULT(c.filas.size()) && filas * altoFila <= dentro.bottom;
+            for (int f = 0; f < filas && cabe; ++f) {
+                std::wstring fila(std::size_t(SendMessageW(control, LB_GETTEXTLEN, f, 0)), L'\0');
+                SendMessageW(control, LB_GETTEXT, f, LPARAM(fila.data()));
+                cabe = medidas.anchoDeTexto(Utf8(fila)) <= dentro.right;
             }
-            case ui::Tipo::Linea:
-                break;
         }
         if (!cabe) cortados.push_back(c.nombre);
     }
@@ -250,22 +231,20 @@ bool CerrarVentana(const Programa& p, HWND w) {
 }
 
 void Ejemplos(const Programa& p, Cuenta& ok) {
-    std::vector<std::wstring> esperadas;
-    for (const char* fila : kEjemplosOrdenados) esperadas.push_back(Ancho(fila));
     for (int vez = 1; vez <= 3; ++vez) {
         HWND w = AbrirVentanaFija(p, "menuEjemplos", L"Ejemplos :");
         if (!ok(w != nullptr, "Ejemplos opens, time " + std::to_string(vez))) return;
         HWND lista = GetDlgItem(w, win32::IdControl(ui::kControlesEjemplos, "lstEjemplos"));
-        std::vector<std::wstring> filas;
+        std::vector<std::string> filas;
         const auto n = SendMessageW(lista, LB_GETCOUNT, 0, 0);
         for (int f = 0; f < n; ++f) {
             std::wstring fila(std::size_t(SendMessageW(lista, LB_GETTEXTLEN, f, 0)), L'\0');
             SendMessageW(lista, LB_GETTEXT, f, LPARAM(fila.data()));
-            filas.push_back(fila);
+            filas.push_back(Utf8(fila));
         }
         const auto estilo = GetWindowLongPtrW(w, GWL_STYLE);
         HWND pie = GetDlgItem(w, win32::IdControl(ui::kControlesEjemplos, "Label1"));
-        ok(filas == esperadas && !(GetWindowLongPtrW(lista, GWL_STYLE) & WS_VSCROLL) &&
+        ok(EjemplosComoSeVen(filas) && !(GetWindowLongPtrW(lista, GWL_STYLE) & WS_VSCROLL) &&
                SendMessageW(lista, LB_GETCURSEL, 0, 0) == LB_ERR &&
                !IsWindowEnabled(p.Principal()) && (estilo & WS_SYSMENU) &&
                !(estilo & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)) &&
@@ -309,7 +288,7 @@ void Formula(const Programa& p, Cuenta& ok) {
 void AcercaDe(const Programa& p, Cuenta& ok) {
     p.Comando("menuAcercaDe");
     const Caja caja = p.BuscarCaja(5s);
-    ok(caja.ventana && caja.titulo == L"Velmora" && caja.texto == Ancho(ui::TextoAcercaDe()) &&
+    ok(caja.ventana && caja.titulo == L"Velmora" && caja.texto == Utf16(ui::TextoAcercaDe()) &&
            caja.botones == std::vector<int>{IDOK} && !caja.icono,
        "Acerca de: its four lines, title Velmora, one OK, no icon");
     if (caja.ventana) ok(p.CerrarCaja(caja), "Acerca de closes");
@@ -384,7 +363,7 @@ void TextosLargos(const Programa& p, Cuenta& ok) {
     EjemploResuelto(p);
     HWND campo = p.Campo(IdCampo::txtPrecioCocheDiesel);
     const std::wstring antes = Texto(campo);
-    const std::wstring mensaje = Ancho(MensajeTextoDemasiadoLargo(IdCampo::txtPrecioCocheDiesel));
+    const std::wstring mensaje = Utf16(MensajeTextoDemasiadoLargo(IdCampo::txtPrecioCocheDiesel));
     const auto negado = [&](const std::function<void()>& accion) {
         accion();
         const Caja caja = p.BuscarCaja(5s);
@@ -477,6 +456,9 @@ std::wstring ValorDeVersion(const std::vector<char>& datos, const wchar_t* nombr
 }
 
 void Version(Cuenta& ok) {
+    // The four numbers of the record as the system packs them.
+    constexpr DWORD kMs = (kVersionDelRegistro[0] << 16) | kVersionDelRegistro[1];
+    constexpr DWORD kLs = (kVersionDelRegistro[2] << 16) | kVersionDelRegistro[3];
     DWORD ignorado = 0;
     std::vector<char> datos(GetFileVersionInfoSizeW(gEjecutable.c_str(), &ignorado));
     const bool leido = !datos.empty() && GetFileVersionInfoW(gEjecutable.c_str(), 0,
@@ -485,19 +467,21 @@ void Version(Cuenta& ok) {
     UINT largo = 0;
     const bool fijo =
         leido && VerQueryValueW(datos.data(), L"\\", reinterpret_cast<void**>(&fija), &largo) &&
-        fija->dwFileVersionMS == 0 && fija->dwFileVersionLS == 2 && fija->dwProductVersionMS == 0 &&
-        fija->dwProductVersionLS == 2;
+        fija->dwFileVersionMS == kMs && fija->dwFileVersionLS == kLs &&
+        fija->dwProductVersionMS == kMs && fija->dwProductVersionLS == kLs;
     DWORD* traduccion = nullptr;
     const bool idioma = leido &&
                         VerQueryValueW(datos.data(), L"\\VarFileInfo\\Translation",
                                        reinterpret_cast<void**>(&traduccion), &largo) &&
                         largo >= 4 && LOWORD(*traduccion) == 0x040A && HIWORD(*traduccion) == 1200;
-    ok(fijo && idioma && ValorDeVersion(datos, L"FileVersion") == L"0.00.0002" &&
-           ValorDeVersion(datos, L"ProductVersion") == L"0.00.0002" &&
+    const std::wstring texto = Utf16(kTextoVersionDelRegistro);
+    ok(fijo && idioma && ValorDeVersion(datos, L"FileVersion") == texto &&
+           ValorDeVersion(datos, L"ProductVersion") == texto &&
            ValorDeVersion(datos, L"ProductName") == L"Velmora" &&
            ValorDeVersion(datos, L"InternalName") == L"Velmora" &&
            ValorDeVersion(datos, L"OriginalFilename") == L"Velmora.exe",
-       "version record 0.00.0002, Spanish, Velmora, Velmora.exe");
+       "version record " + std::string(kTextoVersionDelRegistro) +
+           ", Spanish, Velmora, Velmora.exe");
 }
 
 }  // namespace
