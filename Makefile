@@ -2,7 +2,7 @@
 # commands of the README; both install what is missing first.
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build run test test-release test-asan test-windows windows fuzz check-res check-deb bench capturas format clean
+.PHONY: deps build run test test-release test-asan test-windows windows fuzz check-res paquete check-deb bench capturas format clean
 
 deps:
 	@scripts/install-deps
@@ -14,7 +14,7 @@ build: deps
 run: build
 	build/release/ui/qt/velmora
 
-test: test-release check-res check-deb test-windows fuzz test-asan
+test: test-release check-res paquete test-windows fuzz test-asan
 
 test-release: build
 	ctest --preset release
@@ -39,11 +39,16 @@ fuzz: deps
 	build/fuzz/fuzz/velmora_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
 	    -print_final_stats=1 build/fuzz/corpus fuzz/corpus
 
-check-res: deps
-	scripts/check-res
+check-res: build
+	scripts/check-res build/release
+
+# The package built and checked; installed with apt and removed only in CI
+# (CI=true), or by check-deb.
+paquete: build
+	scripts/check-deb build/release
 
 check-deb: build
-	scripts/check-deb build/release
+	VELMORA_INSTALAR=1 scripts/check-deb build/release
 
 bench: build windows
 	build/release/bench/velmora_calc_bench
