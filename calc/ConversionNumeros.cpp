@@ -1,7 +1,10 @@
 #include "ConversionNumeros.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #include "ErrorCalculo.h"
@@ -32,8 +35,10 @@ bool EsEspacioDeGrupo(std::string_view separador) {
 // The length of the group separator that stands at `pos`, or 0. Besides the
 // user's own separator, where it is a blank any of the blanks counts (the
 // narrow no-break space that French settings give is on no keyboard, and a
-// user types a space), and where it is the typographic apostrophe the
-// ASCII apostrophe counts too (Swiss settings: "2'600'000").
+// user types a space), and where it is an apostrophe both apostrophes count
+// (Swiss settings group with the typographic one on some systems and the
+// ASCII one on others, and users type and copy either: "2'600'000",
+// "2’600’000").
 std::size_t LargoSeparadorGrupos(std::string_view t, std::size_t pos,
                                  const ConfiguracionRegional& config) {
     const std::string_view propio = config.separadorGrupos;
@@ -42,8 +47,10 @@ std::size_t LargoSeparadorGrupos(std::string_view t, std::size_t pos,
         for (std::string_view espacio : kEspaciosDeGrupo) {
             if (EmpiezaCon(t, pos, espacio)) return espacio.size();
         }
-    } else if (propio == kApostrofoTipografico && EmpiezaCon(t, pos, "'")) {
-        return 1;
+    } else if (propio == kApostrofoTipografico || propio == "'") {
+        for (std::string_view apostrofo : {kApostrofoTipografico, std::string_view("'")}) {
+            if (EmpiezaCon(t, pos, apostrofo)) return apostrofo.size();
+        }
     }
     return 0;
 }
@@ -169,12 +176,26 @@ double ValorDe(const NumeroLeido& n) {
 
     double valor = 0.0;
     const char* fin = cientifica.data() + cientifica.size();
+#if defined(__cpp_lib_to_chars)
     auto [ptr, ec] = std::from_chars(cientifica.data(), fin, valor);
-    if (ec == std::errc::result_out_of_range) {
+    const bool fueraDeRango = ec == std::errc::result_out_of_range;
+    const bool leido = ec == std::errc() && ptr == fin;
+#else
+    // The C++ library of the WebAssembly build lacks floating-point
+    // from_chars; its C library's strtod rounds correctly too and, with no
+    // locale ever set there, reads the full stop of the text built above.
+    // (Natively strtod would follow the locale the toolkit sets.)
+    char* ptr = nullptr;
+    errno = 0;
+    valor = std::strtod(cientifica.c_str(), &ptr);
+    const bool fueraDeRango = errno == ERANGE;
+    const bool leido = ptr == fin;
+#endif
+    if (fueraDeRango) {
         if (total > 0) throw ErrorCalculo(TipoError::Desbordamiento);
         return cero;
     }
-    if (ec != std::errc() || ptr != fin) {
+    if (!leido) {
         // Cannot happen for the text built above; treat it as unreadable.
         throw ErrorCalculo(TipoError::Conversion);
     }
@@ -216,9 +237,15 @@ std::string TextoDeSimple(float valor, const ConfiguracionRegional& config) {
     // with trailing zeros dropped: 63829 -> "63829", 12345679 ->
     // "1.234568e+07".
     char buffer[32];
+#if defined(__cpp_lib_to_chars)
     auto [fin, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::general, 7);
     std::string texto = (ec == std::errc()) ? std::string(buffer, fin) : std::string("0");
+#else
+    // The same text by the C library of the WebAssembly build (see ValorDe).
+    const int largo = std::snprintf(buffer, sizeof buffer, "%.7g", double(valor));
+    std::string texto = (largo > 0) ? std::string(buffer, std::size_t(largo)) : std::string("0");
+#endif
     std::string resultado;
     resultado.reserve(texto.size() + config.separadorDecimal.size());
     for (char c : texto) {

@@ -111,15 +111,18 @@ TEST(ConversionNumeros, ConvencionFrancesa) {
                    });
 }
 
-// Where it is the typographic apostrophe, the ASCII one groups as well.
+// Where either apostrophe groups digits (the typographic one in Qt's Swiss
+// settings, the ASCII one in a browser's), both group.
 TEST(ConversionNumeros, ConvencionSuiza) {
-    Comprobar(kCh, {
-                       {"2\u2019600\u2019000", 2600000, 2600000},
-                       {"2'600'000", 2600000, 2600000},
-                       {"2'600.5", 2600.5, 2600.5},
-                       {"0.5'5", std::nullopt, 0.5},
-                       {"2 600", std::nullopt, 2600},
-                   });
+    for (const ConfiguracionRegional& ch : {kCh, ConfiguracionRegional{".", "'"}}) {
+        Comprobar(ch, {
+                          {"2\u2019600\u2019000", 2600000, 2600000},
+                          {"2'600'000", 2600000, 2600000},
+                          {"2'600\u2019000.5", 2600000.5, 2600000.5},
+                          {"0.5'5", std::nullopt, 0.5},
+                          {"2 600", std::nullopt, 2600},
+                      });
+    }
     // Other conventions read as before: no blank groups Spanish digits.
     EXPECT_FALSE(EsNumerico("2 600", kEs));
     EXPECT_FALSE(EsNumerico("2\u00a0600", kEs));
