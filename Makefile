@@ -2,7 +2,7 @@
 # commands of the README; both install what is missing first.
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build run test test-release test-asan test-windows windows fuzz check-res paquete check-deb bench capturas format clean
+.PHONY: deps build run test test-release test-asan test-windows windows web test-web servir-web fuzz check-res paquete check-deb bench capturas format clean
 
 deps:
 	@scripts/install-deps
@@ -14,7 +14,7 @@ build: deps
 run: build
 	build/release/ui/qt/velmora
 
-test: test-release check-res paquete test-windows fuzz test-asan
+test: test-release check-res paquete test-windows test-web fuzz test-asan
 
 test-release: build
 	ctest --preset release
@@ -26,6 +26,20 @@ windows: deps
 
 test-windows: windows
 	scripts/probar-windows build/windows
+
+# The page in build/web/ui/web/sitio: the core's tests under node, the page
+# in headless Chromium (playwright-core from tests/ui/web/package-lock.json).
+web: deps
+	cmake --preset web
+	cmake --build --preset web
+
+test-web: web
+	cd tests/ui/web && npm ci --no-audit --no-fund --loglevel=error
+	ctest --preset web
+
+# The page on http://localhost:8080/, as a user's browser would load it.
+servir-web: web
+	python3 -m http.server --bind 127.0.0.1 --directory build/web/ui/web/sitio 8080
 
 test-asan: deps
 	cmake --preset asan
@@ -56,9 +70,10 @@ bench: build windows
 	bench/pegar
 	bench/arranque-windows
 
-capturas: build windows
+capturas: build windows test-web
 	scripts/capturas
 	scripts/capturas-windows
+	scripts/capturas-web
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

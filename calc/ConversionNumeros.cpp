@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -188,7 +189,9 @@ double ValorDe(const NumeroLeido& n) {
     char* ptr = nullptr;
     errno = 0;
     valor = std::strtod(cientifica.c_str(), &ptr);
-    const bool fueraDeRango = errno == ERANGE;
+    // ERANGE also flags a result that is merely subnormal; only infinity
+    // and zero are out of range.
+    const bool fueraDeRango = errno == ERANGE && (std::isinf(valor) || valor == 0.0);
     const bool leido = ptr == fin;
 #endif
     if (fueraDeRango) {

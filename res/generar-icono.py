@@ -3,7 +3,8 @@
 
 Writes velmora-16.png and velmora-32.png, the icon the windows carry, and
 the larger sizes a desktop shows in its launchers and docks (48, 64, 128
-and 256 pixels), all 4-bit indexed PNGs on the classic 16-colour palette
+and 256 pixels) and a phone or a browser shows for the installed page (192
+and 512), all 4-bit indexed PNGs on the classic 16-colour palette
 (one of whose entries is transparent); velmora.svg, the same drawing for
 any size; and velmora.ico, the 16 and 32 pixel images as 16-colour bitmaps
 with a transparency mask, for the Windows executable. Run it again after
@@ -196,7 +197,7 @@ def ico(imagenes):
 
 if __name__ == "__main__":
     carpeta = os.path.dirname(os.path.abspath(__file__))
-    for tamano in (16, 32, 48, 64, 128, 256):
+    for tamano in (16, 32, 48, 64, 128, 192, 256, 512):
         with open(os.path.join(carpeta, f"velmora-{tamano}.png"), "wb") as salida:
             salida.write(png(dibujar(tamano)))
     with open(os.path.join(carpeta, "velmora.svg"), "w") as salida:
