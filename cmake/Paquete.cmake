@@ -15,7 +15,7 @@ with interest. It also lists worked examples and shows its formula.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VELMORA_WEB}")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VELMORA_DIRECCION_WEB}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The toolkit's own texts in Spanish (a field's context menu, the OK button).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")

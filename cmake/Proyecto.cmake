@@ -11,7 +11,7 @@
 # caption and of the About message is another thing (ui/Textos.h).
 set(VELMORA_FABRICANTE "Equipo Velmora")
 set(VELMORA_CORREO "velmora@example.org")
-set(VELMORA_WEB "https://velmora.example.org")
+set(VELMORA_DIRECCION_WEB "https://velmora.example.org")
 set(VELMORA_FECHA "2026-12-08")  # of this version
 
 set(VELMORA_VERSION_COMAS
