@@ -71,6 +71,11 @@ Amortizacion SinInteres(const TextosCampos& textos, Conversion convertir,
     const double cmd = Leer(textos, txtConsumoMedioDiesel, convertir, config);
     a.costeKmDiesel = Estrechar(cmd * pgas / 100.0);
 
+    a.precioLitroGasolina = pg;
+    a.consumoGasolina = cmg;
+    a.precioLitroGasoil = pgas;
+    a.consumoDiesel = cmd;
+    a.diferenciaCargada = a.diferenciaPrecio;
     a.distancia = Dividir(a.diferenciaPrecio, a);
     return a;
 }
@@ -94,10 +99,10 @@ Amortizacion CalcularResultadoInteres(const TextosCampos& textos,
     // exactly this order: times the rate, /100, *4, /5, times the years.
     const double interes = Leer(textos, IdCampo::txtInteres, NumeroInicial, config);
     const double d = a.diferenciaPrecio;
-    const float diferenciaCargada =
+    a.diferenciaCargada =
         Estrechar(d * interes / 100.0 * 4.0 / 5.0 * static_cast<double>(anos) + d);
 
-    a.distancia = Dividir(diferenciaCargada, a);
+    a.distancia = Dividir(a.diferenciaCargada, a);
     return a;
 }
 

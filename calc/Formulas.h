@@ -22,12 +22,19 @@
 namespace velmora {
 
 // What a formula found: its result and the figures the result came from,
-// which the calculation request needs to tell a car that never pays off.
+// which the calculation request needs to tell a car that never pays off,
+// and a picture of the answer to draw it (Grafica.h).
 struct Amortizacion {
     float diferenciaPrecio = 0;  // PCD - PCG
     double costeKmGasolina = 0;  // CMG * PG / 100
     float costeKmDiesel = 0;     // CMD * PGas / 100
-    float distancia = 0;         // the formula's result, not clamped
+    // The difference the fuel saving must make up: the price difference,
+    // or with the interest formula the difference charged with interest.
+    float diferenciaCargada = 0;
+    float distancia = 0;  // the formula's result, not clamped
+    // The figures as the formula read them.
+    double precioLitroGasolina = 0, consumoGasolina = 0;
+    double precioLitroGasoil = 0, consumoDiesel = 0;
 
     // Dearer to buy and dearer per kilometre: no distance makes up for it.
     bool NuncaSeAmortiza() const {

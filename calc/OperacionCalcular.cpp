@@ -20,7 +20,8 @@ bool FaltaAlguno(const TextosCampos& textos, Seccion seccion) {
 
 }  // namespace
 
-Desenlace OperacionCalcular(const TextosCampos& textos, const ConfiguracionRegional& config) {
+std::variant<Calculo, Mensaje> Calcular(const TextosCampos& textos,
+                                        const ConfiguracionRegional& config) {
     for (const DatosSeccion& seccion : kSecciones) {
         if (seccion.obligatoria && FaltaAlguno(textos, seccion.seccion)) {
             return Mensaje{MensajeFaltanDatos(seccion.seccion)};
@@ -32,14 +33,25 @@ Desenlace OperacionCalcular(const TextosCampos& textos, const ConfiguracionRegio
     const bool conInteres = EsNumerico(textos[IdCampo::txtKmAno], config) &&
                             EsNumerico(textos[IdCampo::txtInteres], config);
     try {
-        const Amortizacion a = conInteres ? CalcularResultadoInteres(textos, config)
-                                          : CalcularResultado(textos, config);
-        if (a.NuncaSeAmortiza()) return Mensaje{kMensajeNoSeAmortiza};
-        // Whole kilometres: the clamped result with its fraction cut off.
-        return Resultado{TextoDeSimple(std::floor(Corrije(a.distancia)), config)};
+        return Calculo{conInteres ? CalcularResultadoInteres(textos, config)
+                                  : CalcularResultado(textos, config),
+                       conInteres};
     } catch (const ErrorCalculo& error) {
         return Mensaje{MensajeDeError(error)};
     }
+}
+
+float DistanciaMostrada(const Amortizacion& a) {
+    return std::floor(Corrije(a.distancia));
+}
+
+Desenlace OperacionCalcular(const TextosCampos& textos, const ConfiguracionRegional& config) {
+    const auto calculo = Calcular(textos, config);
+    if (const auto* mensaje = std::get_if<Mensaje>(&calculo)) return *mensaje;
+    const Amortizacion& a = std::get<Calculo>(calculo).amortizacion;
+    if (a.NuncaSeAmortiza()) return Mensaje{kMensajeNoSeAmortiza};
+    // Whole kilometres: the clamped result with its fraction cut off.
+    return Resultado{TextoDeSimple(DistanciaMostrada(a), config)};
 }
 
 }  // namespace velmora

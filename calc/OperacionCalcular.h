@@ -15,6 +15,7 @@
 
 #include "Campos.h"
 #include "ConfiguracionRegional.h"
+#include "Formulas.h"
 
 namespace velmora {
 
@@ -34,5 +35,20 @@ struct Mensaje {
 using Desenlace = std::variant<Resultado, Mensaje>;
 
 Desenlace OperacionCalcular(const TextosCampos& textos, const ConfiguracionRegional& config);
+
+// The road of a request up to its figures: the message it ends with, or
+// what the chosen formula found (and whether it was the interest formula).
+// OperacionCalcular and the picture of the answer (Grafica.h) both take it,
+// so they never disagree.
+struct Calculo {
+    Amortizacion amortizacion;
+    bool conInteres = false;
+};
+std::variant<Calculo, Mensaje> Calcular(const TextosCampos& textos,
+                                        const ConfiguracionRegional& config);
+
+// The break-even distance a result shows: the clamped result with its
+// fraction cut off.
+float DistanciaMostrada(const Amortizacion& a);
 
 }  // namespace velmora

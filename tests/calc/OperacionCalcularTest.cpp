@@ -4,9 +4,14 @@
 // the choice of formula, errors of the formulas, and the result's text.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
 #include <ostream>
 
 #include "Textos.h"
+#include "calc/ConversionNumeros.h"
+#include "calc/Formulas.h"
+#include "calc/Grafica.h"
 #include "calc/OperacionCalcular.h"
 
 namespace velmora {
@@ -41,10 +46,32 @@ struct Caso {
     const ConfiguracionRegional* config = &kEs;
 };
 
+// Every request also gives the picture of its answer, which agrees with it:
+// where a result shows, the lines meet at the distance it shows (and cross
+// there where they cross at all); a diesel that never pays off has a picture
+// without a crossing; any other message, none.
 void Comprobar(const std::vector<Caso>& casos) {
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);
-        EXPECT_EQ(OperacionCalcular(Textos(c.textos), *c.config), c.esperado);
+        const Desenlace d = OperacionCalcular(Textos(c.textos), *c.config);
+        EXPECT_EQ(d, c.esperado);
+        const std::optional<Grafica> g = GraficaDe(Textos(c.textos), *c.config);
+        if (const auto* r = std::get_if<Resultado>(&d)) {
+            ASSERT_TRUE(g);
+            EXPECT_EQ(TextoDeSimple(float(g->distancia), *c.config), r->texto);
+            if (g->caso == CasoGrafica::SeAmortiza || g->caso == CasoGrafica::VentajaQueSeAcaba) {
+                const auto cruce = float(g->diferencia / g->ahorroPorKm);
+                EXPECT_EQ(std::floor(Corrije(cruce)), g->distancia);
+            } else {
+                EXPECT_EQ(g->caso, CasoGrafica::AmortizadoDesdeYa);
+                EXPECT_EQ(r->texto, "0");
+            }
+        } else if (std::get<Mensaje>(d) == kNoSeAmortiza) {
+            ASSERT_TRUE(g);
+            EXPECT_EQ(g->caso, CasoGrafica::NuncaSeAmortiza);
+        } else {
+            EXPECT_FALSE(g);
+        }
     }
 }
 
@@ -196,6 +223,30 @@ TEST(OperacionCalcular, ResultadosRecortadosYExponenciales) {
          {"1234567,9", "0", "0", "0", "100", "1", "", ""},
          Resultado{"1234567"}},
     });
+}
+
+// The picture of the worked example: what it recovers and saves, where the
+// lines cross, the years, and the prices beyond which it never pays off.
+TEST(Grafica, EjemploResuelto) {
+    const auto g = GraficaDe(Textos(prueba::kEjemploResuelto), kEs);
+    ASSERT_TRUE(g);
+    EXPECT_EQ(g->caso, CasoGrafica::SeAmortiza);
+    EXPECT_EQ(g->diferencia, 300000.0);
+    EXPECT_EQ(g->ahorroPorKm, 11.6 - double(6.9f));
+    EXPECT_EQ(g->distancia, 63829.0);
+    EXPECT_FALSE(g->anos);
+    EXPECT_DOUBLE_EQ(*g->gasolinaLimite, double(6.9f) * 100 / 8);  // 86.25
+    EXPECT_DOUBLE_EQ(*g->gasoilLimite, 11.6 * 100 / 6);            // 193.33
+
+    const auto i =
+        GraficaDe(prueba::ConInteres(Textos(prueba::kEjemploResuelto), "15000", "5"), kEs);
+    ASSERT_TRUE(i);
+    EXPECT_TRUE(i->conInteres);
+    EXPECT_EQ(i->diferencia, 351063.84375);
+    EXPECT_EQ(i->diferenciaPrecio, 300000.0);
+    EXPECT_EQ(i->distancia, 74694.0);
+    EXPECT_EQ(*i->kmAno, 15000.0);
+    EXPECT_NEAR(*i->anos, 4.98, 0.005);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 // copied at once; a text handed to the page lives until the next call.
 #include <emscripten/emscripten.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <functional>
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "calc/Campos.h"
+#include "calc/Grafica.h"
 #include "ui/Ajuste.h"
 #include "ui/Colocacion.h"
 #include "ui/DisenoEjemplos.h"
@@ -56,6 +58,9 @@ EM_JS(void, web_despues, (), {
 });
 EM_JS(void, web_terminar, (), {
     Module.frente.Terminar();
+});
+EM_JS(void, web_calculado, (), {
+    if (Module.alCalcular) Module.alCalcular();
 });
 EM_JS(int, web_ancho_de_texto, (const char* texto), {
     return Module.frente.AnchoDeTexto(UTF8ToString(texto));
@@ -225,6 +230,39 @@ std::string TablasJson() {
     return j;
 }
 
+std::string Numero(double valor) {
+    char texto[32];
+    std::snprintf(texto, sizeof texto, "%.17g", valor);
+    return texto;
+}
+std::string Numero(const std::optional<double>& valor) {
+    return valor ? Numero(*valor) : "null";
+}
+
+// The picture of the answer (calc/Grafica.h) for the fields as they stand,
+// as JSON; null where the request ends with a message about the figures.
+std::string GraficaJson() {
+    const std::optional<Grafica> g =
+        GraficaDe(Frente().LeerCampos(), Frente().ConfiguracionDelUsuario());
+    if (!g) return "null";
+    static const char* const kCasos[] = {"SeAmortiza", "AmortizadoDesdeYa", "NuncaSeAmortiza",
+                                         "VentajaQueSeAcaba"};
+    std::string j = "{\"caso\":";
+    Cadena(j, kCasos[int(g->caso)]);
+    j += std::string(",\"conInteres\":") + (g->conInteres ? "true" : "false");
+    j += ",\"diferencia\":" + Numero(g->diferencia);
+    j += ",\"diferenciaPrecio\":" + Numero(g->diferenciaPrecio);
+    j += ",\"ahorroPorKm\":" + Numero(g->ahorroPorKm);
+    j += ",\"distancia\":" + Numero(g->distancia);
+    j += ",\"kmAno\":" + Numero(g->kmAno);
+    j += ",\"anos\":" + Numero(g->anos);
+    j += ",\"precioLitroGasolina\":" + Numero(g->precioLitroGasolina);
+    j += ",\"precioLitroGasoil\":" + Numero(g->precioLitroGasoil);
+    j += ",\"gasolinaLimite\":" + Numero(g->gasolinaLimite);
+    j += ",\"gasoilLimite\":" + Numero(g->gasoilLimite) + "}";
+    return j;
+}
+
 // What the last call of velmora_ajustar placed: for every control of the
 // window, left, top, width and height in CSS pixels from its container's
 // corner, then the client area's width and height.
@@ -246,15 +284,27 @@ EMSCRIPTEN_KEEPALIVE const char* velmora_tablas() {
     return json.c_str();
 }
 
+// The picture of the answer for the fields as they stand (calc/Grafica.h).
+EMSCRIPTEN_KEEPALIVE const char* velmora_grafica() {
+    static std::string json;
+    json = web::GraficaJson();
+    return json.c_str();
+}
+
 // The main window's handlers (ui/FormularioVelmora.h).
 EMSCRIPTEN_KEEPALIVE void velmora_form_load() {
     web::Formulario().Form_Load();
 }
+// After a calculation request (the button, or the menu's command) the page
+// is told, so that what it shows beside the window (velmora_grafica)
+// follows the window.
 EMSCRIPTEN_KEEPALIVE void velmora_calcular() {
     web::Formulario().cmdCalcular_Click();
+    web_calculado();
 }
 EMSCRIPTEN_KEEPALIVE void velmora_orden(int orden) {
     web::Formulario().Ejecutar(ui::Orden(orden));
+    if (ui::Orden(orden) == ui::Orden::Calcular) web_calculado();
 }
 EMSCRIPTEN_KEEPALIVE void velmora_texto_demasiado_largo(int campo) {
     if (campo >= 0 && std::size_t(campo) < kNumeroCampos) {

@@ -514,8 +514,22 @@
     campos = T.campos.map((nombre) => elementos.get(nombre));
     campos.forEach(vigilarCampo);
     elementos.get('cmdCalcular').addEventListener('click', () => M._velmora_calcular());
-    principal = { ventana, cliente, elementos, titulo };
+    // Below the window, after each calculation, the picture of the answer.
+    const grafica = crear('section', 'grafica');
+    grafica.id = 'grafica';
+    grafica.setAttribute('aria-labelledby', 'grafica-titulo');
+    grafica.hidden = true;
+    escritorio.append(grafica);
+    principal = { ventana, cliente, elementos, titulo, grafica };
     colocarPrincipal();
+  }
+
+  // A calculation request has ended: the picture follows what the window
+  // shows, or goes where it shows no answer.
+  function alCalcular() {
+    if (terminado) return;
+    VelmoraGrafica.mostrar(principal.grafica, JSON.parse(cadena(M._velmora_grafica())),
+      principal.elementos.get('lblResultado').textContent);
   }
 
   function colocarPrincipal() {
@@ -566,7 +580,7 @@
     AnchoDeTexto: (texto) => Math.ceil(lienzo.measureText(texto).width),
   };
 
-  CrearVelmora({ frente }).then((modulo) => {
+  CrearVelmora({ frente, alCalcular }).then((modulo) => {
     M = modulo;
     T = JSON.parse(cadena(M._velmora_tablas()));
     dibujarPrincipal();

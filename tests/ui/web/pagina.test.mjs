@@ -308,6 +308,62 @@ test('una version nueva del sitio llega en una visita posterior', async () => {
   otro.cerrar();
 });
 
+// The picture below the window: its crossing is the result, its sentences
+// say it in words with the browser's numbers, and it goes with a message.
+test('la grafica junto al numero', async () => {
+  const grafica = async (p) => ({
+    visible: await p.isVisible('#grafica'),
+    cruce: await p.locator('#grafica .rotulo-cruce').allTextContents(),
+    frases: await p.locator('#grafica-frases').count() ?
+      await p.locator('#grafica-frases').textContent() : '',
+  });
+  const p = await pagina();
+  await escribir(p, EJEMPLO);
+  await p.click('#cmdCalcular');
+  let g = await grafica(p);
+  assert.deepEqual(g.cruce, ['63829 Km']);
+  assert.match(g.frases, /necesita 63\.829 km para recuperar los 300\.000/);
+  assert.match(g.frases, /gasolina baja de 145 a 86,25 .* gasóleo sube de 115 a 193,33/);
+  await escribir(p, { txtKmAno: '15000', txtInteres: '5' });
+  await p.click('#cmdCalcular');
+  g = await grafica(p);
+  assert.deepEqual(g.cruce, ['74694 Km']);
+  assert.match(g.frases, /74\.694 km .* A 15\.000 km al año, son 4,98 años\./);
+  assert.equal(await p.getAttribute('#grafica svg', 'role'), 'img');
+  assert.ok(await p.locator('#grafica table th').count() >= 4);
+  // A message after a result: the picture goes with the result's meaning.
+  await p.fill('#txtPrecioLitroGasolina', '');
+  await p.click('#cmdCalcular');
+  await p.keyboard.press('Escape');
+  assert.equal((await grafica(p)).visible, false);
+  // No crossing: cheaper to buy and to run (0 Km), and a diesel that never
+  // pays off, whose message the picture explains.
+  await escribir(p, { ...EJEMPLO, txtPrecioCocheDiesel: '2000000', txtKmAno: '', txtInteres: '' });
+  await p.click('#cmdCalcular');
+  g = await grafica(p);
+  assert.equal(await p.textContent('#lblResultado'), '0');
+  assert.deepEqual(g.cruce, []);
+  assert.match(g.frases, /amortizado desde el primer kilómetro/);
+  await escribir(p, { ...EJEMPLO, txtConsumoMedioDiesel: '11' });
+  await p.click('#cmdCalcular');
+  assert.match((await modal(p)).texto, /no se amortiza nunca/);
+  await p.keyboard.press('Escape');
+  g = await grafica(p);
+  assert.deepEqual(g.cruce, []);
+  assert.match(g.frases, /no se recupera nunca/);
+  await p.cerrarTodo();
+
+  for (const [locale, distancia, anos] of [['en-US', '74,694 km', '4.98'],
+    ['fr-FR', '74\u202f694 km', '4,98']]) {
+    const q = await pagina({ locale });
+    await escribir(q, { ...EJEMPLO, txtKmAno: '15000', txtInteres: '5' });
+    await q.click('#cmdCalcular');
+    const frases = (await grafica(q)).frases;
+    assert.ok(frases.includes(distancia) && frases.includes(`son ${anos} años`), `${locale}: ${frases}`);
+    await q.cerrarTodo();
+  }
+});
+
 test('la comprobacion de accesibilidad no encuentra fallos', async () => {
   const require = createRequire(import.meta.url);
   const axe = await readFile(require.resolve('axe-core/axe.min.js'), 'utf8');
@@ -320,6 +376,10 @@ test('la comprobacion de accesibilidad no encuentra fallos', async () => {
       que);
   };
   await comprobar('the main window');
+  await escribir(p, EJEMPLO);
+  await p.click('#cmdCalcular');
+  await comprobar('the picture of an answer');
+  await p.fill('#txtConsumoMedioDiesel', '');
   await p.click('#cmdCalcular');
   await modal(p);
   await comprobar('a message');

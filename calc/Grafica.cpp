@@ -1,0 +1,45 @@
+#include "Grafica.h"
+
+#include <variant>
+
+#include "ConversionNumeros.h"
+#include "OperacionCalcular.h"
+
+namespace velmora {
+
+std::optional<Grafica> GraficaDe(const TextosCampos& textos, const ConfiguracionRegional& config) {
+    const auto calculo = Calcular(textos, config);
+    const auto* c = std::get_if<Calculo>(&calculo);
+    if (!c) return std::nullopt;
+    const Amortizacion& a = c->amortizacion;
+    const double cd = static_cast<double>(a.costeKmDiesel);
+
+    Grafica g{};
+    g.conInteres = c->conInteres;
+    g.diferencia = a.diferenciaCargada;
+    g.diferenciaPrecio = a.diferenciaPrecio;
+    g.ahorroPorKm = a.costeKmGasolina - cd;
+    g.precioLitroGasolina = a.precioLitroGasolina;
+    g.precioLitroGasoil = a.precioLitroGasoil;
+    if (a.NuncaSeAmortiza()) {
+        g.caso = CasoGrafica::NuncaSeAmortiza;
+    } else if (a.diferenciaPrecio <= 0 && g.ahorroPorKm >= 0) {
+        g.caso = CasoGrafica::AmortizadoDesdeYa;
+    } else {
+        g.caso = g.ahorroPorKm > 0 ? CasoGrafica::SeAmortiza : CasoGrafica::VentajaQueSeAcaba;
+        g.distancia = DistanciaMostrada(a);
+    }
+    if (c->conInteres) {
+        g.kmAno = NumeroInicial(textos[IdCampo::txtKmAno], config);
+        if (g.caso == CasoGrafica::SeAmortiza || g.caso == CasoGrafica::VentajaQueSeAcaba) {
+            g.anos = g.distancia / *g.kmAno;
+        }
+    }
+    // Where both cars cost the same per km: CMG * PG / 100 = CD, and
+    // CMD * PGas / 100 = CG.
+    if (a.consumoGasolina > 0) g.gasolinaLimite = cd * 100.0 / a.consumoGasolina;
+    if (a.consumoDiesel > 0) g.gasoilLimite = a.costeKmGasolina * 100.0 / a.consumoDiesel;
+    return g;
+}
+
+}  // namespace velmora

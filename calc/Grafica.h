@@ -1,0 +1,51 @@
+// What a picture of the answer needs, for the same eight texts and regional
+// settings as a calculation request: the saving accumulated over the
+// kilometres against the price difference to recover, where the two meet,
+// and how far the fuel prices may move before the diesel never pays off.
+// It is computed on the request's own road (Calcular), with the same
+// conversions and precisions, so the picture's crossing is the distance the
+// result shows: GraficaDe gives nothing where the request ends with a
+// message about the figures, and a picture without a crossing for a diesel
+// that never pays off (the request's message explains it) or has paid off
+// from the start (the result shows 0).
+//
+// Worked example: PCD 2600000, PCG 2300000, CMD 6, PGas 115, CMG 8, PG 145:
+// 300000 to recover, 11.6 - 6.9000001 = 4.6999999 saved per km, 63829 km;
+// the petrol may fall to 86.25 a litre, or the diesel fuel rise to
+// 193.33, before the diesel never pays off. With 15000 km a year at 5 %:
+// 351063.84 to recover, 74694 km, 4.98 years.
+#pragma once
+
+#include <optional>
+
+#include "Campos.h"
+#include "ConfiguracionRegional.h"
+
+namespace velmora {
+
+enum class CasoGrafica {
+    SeAmortiza,         // dearer to buy, cheaper to run: the lines cross
+    AmortizadoDesdeYa,  // not dearer to buy, not dearer to run: 0 km
+    NuncaSeAmortiza,    // dearer to buy and to run: the lines part
+    VentajaQueSeAcaba,  // cheaper to buy, dearer to run: the lines cross
+};
+
+struct Grafica {
+    CasoGrafica caso;
+    bool conInteres;              // the interest formula ran
+    double diferencia;            // to recover: the price difference, charged with interest
+                                  // where the interest formula ran
+    double diferenciaPrecio;      // PCD - PCG, without interest
+    double ahorroPorKm;           // petrol cost per km - diesel cost per km
+    double distancia;             // the break-even distance the result shows (0 when none)
+    std::optional<double> kmAno;  // the kilometres a year, where the interest formula ran
+    std::optional<double> anos;   // the distance in years at kmAno, where there is one
+    // The litre prices at which both cars cost the same per km, beyond
+    // which the diesel never pays off (where the other car uses fuel).
+    double precioLitroGasolina, precioLitroGasoil;
+    std::optional<double> gasolinaLimite, gasoilLimite;
+};
+
+std::optional<Grafica> GraficaDe(const TextosCampos& textos, const ConfiguracionRegional& config);
+
+}  // namespace velmora
