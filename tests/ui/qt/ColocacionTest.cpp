@@ -39,34 +39,24 @@ QRect MarcoQuieto(QWidget* ventana) {
     return anterior;
 }
 
+// "x,y wxh"
+QString Caja(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 // Why `marco` is not where it belongs in `libre`, or an empty text.
 QString FueraDeSitio(const QRect& marco, const QRect& libre) {
     if (!libre.contains(marco)) {
-        return QStringLiteral("frame %1,%2 %3x%4 beyond the free area %5,%6 %7x%8")
-            .arg(marco.x())
-            .arg(marco.y())
-            .arg(marco.width())
-            .arg(marco.height())
-            .arg(libre.x())
-            .arg(libre.y())
-            .arg(libre.width())
-            .arg(libre.height());
+        return QStringLiteral("frame %1 beyond the free area %2").arg(Caja(marco), Caja(libre));
     }
     const velmora::ui::Posicion p = velmora::ui::PosicionDeVentana(
         marco.width(), marco.height(), {libre.x(), libre.y(), libre.width(), libre.height()});
-    const QPoint esperado(p.x, p.y);
-    if ((marco.topLeft() - esperado).manhattanLength() <= 1) return {};
-    return QStringLiteral("frame %1,%2 %3x%4, expected at %5,%6 in %7,%8 %9x%10")
-        .arg(marco.x())
-        .arg(marco.y())
-        .arg(marco.width())
-        .arg(marco.height())
-        .arg(esperado.x())
-        .arg(esperado.y())
-        .arg(libre.x())
-        .arg(libre.y())
-        .arg(libre.width())
-        .arg(libre.height());
+    if ((marco.topLeft() - QPoint(p.x, p.y)).manhattanLength() <= 1) return {};
+    return QStringLiteral("frame %1, expected at %2,%3 in %4")
+        .arg(Caja(marco))
+        .arg(p.x)
+        .arg(p.y)
+        .arg(Caja(libre));
 }
 
 }  // namespace
