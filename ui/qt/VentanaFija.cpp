@@ -40,7 +40,10 @@ class Colocador : public QObject {
     void Colocar() {
         QScreen* pantalla =
             ventana_->screen() ? ventana_->screen() : QGuiApplication::primaryScreen();
-        if (!pantalla) return;
+        if (!pantalla) {
+            if (ajustar_) ajustar_(QSize());  // no screen to fit: no bound
+            return;
+        }
         const QRect libre = pantalla->availableGeometry();
         if (ajustar_) {
             // The window itself may take the free area less its frame.
@@ -71,7 +74,6 @@ void MostrarVentanaFija(const DisenoVentana& diseno) {
     dialogo.setObjectName(QLatin1String(diseno.nombre));
     dialogo.setWindowTitle(QString::fromUtf8(diseno.titulo));
     ControlesConstruidos controles = ConstruirControles(diseno, &dialogo);
-    Colocar(diseno, controles, &dialogo);
     ColocarEnPantalla(&dialogo,
                       [&](const QSize& espacio) { Colocar(diseno, controles, &dialogo, espacio); });
     dialogo.exec();

@@ -17,9 +17,10 @@ void MostrarVentanaFija(const ui::DisenoVentana& diseno);
 // Centres a top-level window in the free area of its screen (or puts it at
 // the area's top-left corner when it is larger, see Colocacion.h), by the
 // frame the window manager gives it: once now, and again when the frame is
-// known. Before each placing, `ajustar` (if given) fits the window to the
-// size it may take: the free area less the frame. Call it before the
-// window is shown.
+// known. Before each placing, `ajustar` (if given) lays the window out for
+// the size it may take: the free area less the frame (an invalid size where
+// there is no screen); it runs once at once. Call it before the window is
+// shown.
 void ColocarEnPantalla(QWidget* ventana, std::function<void(const QSize&)> ajustar = {});
 
 }  // namespace velmora::qt

@@ -62,7 +62,6 @@ VentanaVelmora::VentanaVelmora(QWidget* padre)
     cliente->setObjectName(QStringLiteral("cliente"));
     setCentralWidget(cliente);
     controles_ = ConstruirControles(kDisenoVelmora, cliente);
-    Colocar(kDisenoVelmora, controles_, cliente);
     lblResultado_ = controles_.Buscar<QLabel>("lblResultado");
     for (const Campo& campo : kCampos) {
         // A text too long for the field was refused, however it came.
@@ -75,14 +74,13 @@ VentanaVelmora::VentanaVelmora(QWidget* padre)
     connect(controles_.Buscar<QPushButton>("cmdCalcular"), &QPushButton::clicked, this,
             [this] { formulario_.cmdCalcular_Click(); });
 
-    // Fixed single border: the size of the menu bar plus the client area.
-    adjustSize();
-    setFixedSize(sizeHint());
+    // Laid out for the screen it is on, and placed there.
     ColocarEnPantalla(this, [this](const QSize& espacio) { AjustarAlEspacio(espacio); });
     controles_.Buscar<QLineEdit>(DatosDe(IdCampo::txtPrecioCocheDiesel).nombre)->setFocus();
     formulario_.Form_Load();
 }
 
+// Fixed single border: the size of the menu bar plus the client area.
 void VentanaVelmora::AjustarAlEspacio(const QSize& espacio) {
     const QSize cliente(espacio.width(), espacio.height() - menuBar()->sizeHint().height());
     Colocar(kDisenoVelmora, controles_, centralWidget(), cliente);
