@@ -45,17 +45,22 @@ double Leer(const TextosCampos& textos, IdCampo campo, Conversion convertir,
 
 // D / (CG - CD), the last step of both formulas: equal costs per kilometre
 // are a division by zero, a quotient beyond the float range an overflow.
+// The diesel's cost is a float; the petrol's, a double, equals it when it
+// rounds to it (it cannot where it lies beyond the float range).
 float Dividir(float dividendo, const Amortizacion& a) {
     const double divisor = a.costeKmGasolina - static_cast<double>(a.costeKmDiesel);
-    if (divisor == 0.0) throw ErrorCalculo(TipoError::DivisionPorCero);
+    const bool iguales =
+        divisor == 0.0 || (std::fabs(a.costeKmGasolina) < kLimiteSimple &&
+                           static_cast<float>(a.costeKmGasolina) == a.costeKmDiesel);
+    if (iguales) throw ErrorCalculo(TipoError::DivisionPorCero);
     return Estrechar(static_cast<double>(dividendo) / divisor);
 }
 
 // Steps shared by both formulas: price difference, the two costs per
-// kilometre and the distance without interest, every field read with
-// `convertir`.
-Amortizacion SinInteres(const TextosCampos& textos, Conversion convertir,
-                        const ConfiguracionRegional& config) {
+// kilometre and the distance without interest, every car figure read
+// strictly.
+Amortizacion SinInteres(const TextosCampos& textos, const ConfiguracionRegional& config) {
+    constexpr Conversion convertir = NumeroEstricto;
     using enum IdCampo;
     Amortizacion a;
 
@@ -83,12 +88,12 @@ Amortizacion SinInteres(const TextosCampos& textos, Conversion convertir,
 }  // namespace
 
 Amortizacion CalcularResultado(const TextosCampos& textos, const ConfiguracionRegional& config) {
-    return SinInteres(textos, NumeroEstricto, config);
+    return SinInteres(textos, config);
 }
 
 Amortizacion CalcularResultadoInteres(const TextosCampos& textos,
                                       const ConfiguracionRegional& config) {
-    Amortizacion a = SinInteres(textos, NumeroInicial, config);
+    Amortizacion a = SinInteres(textos, config);
 
     // Years the car takes to pay off without interest.
     const double km = Leer(textos, IdCampo::txtKmAno, NumeroInicial, config);

@@ -21,9 +21,20 @@
 
 namespace velmora {
 
+// What the figures say about the two cars, by the sign of the price
+// difference D and of the saving per kilometre CG - CD (never 0: equal costs
+// are a division by zero).
+enum class CasoAmortizacion {
+    SeAmortiza,         // D > 0, cheaper to run: pays off at the distance found
+    AmortizadoDesdeYa,  // D <= 0, cheaper to run: nothing to recover, 0 km
+    NuncaSeAmortiza,    // D > 0, dearer to run: no distance makes up for it
+    VentajaQueSeAcaba,  // D < 0, dearer to run: ahead until the distance found
+    MismoPrecio,        // D = 0, dearer to run: nothing to recover, 0 km
+};
+
 // What a formula found: its result and the figures the result came from,
-// which the calculation request needs to tell a car that never pays off,
-// and a picture of the answer to draw it (Grafica.h).
+// which the calculation request needs to tell what the result means, and a
+// picture of the answer to draw it (Grafica.h).
 struct Amortizacion {
     float diferenciaPrecio = 0;  // PCD - PCG
     double costeKmGasolina = 0;  // CMG * PG / 100
@@ -36,19 +47,29 @@ struct Amortizacion {
     double precioLitroGasolina = 0, consumoGasolina = 0;
     double precioLitroGasoil = 0, consumoDiesel = 0;
 
-    // Dearer to buy and dearer per kilometre: no distance makes up for it.
-    bool NuncaSeAmortiza() const {
-        return diferenciaPrecio > 0 && static_cast<double>(costeKmDiesel) > costeKmGasolina;
+    CasoAmortizacion Caso() const {
+        const bool ahorra = costeKmGasolina > static_cast<double>(costeKmDiesel);
+        if (ahorra) {
+            return diferenciaPrecio > 0 ? CasoAmortizacion::SeAmortiza
+                                        : CasoAmortizacion::AmortizadoDesdeYa;
+        }
+        if (diferenciaPrecio > 0) return CasoAmortizacion::NuncaSeAmortiza;
+        return diferenciaPrecio < 0 ? CasoAmortizacion::VentajaQueSeAcaba
+                                    : CasoAmortizacion::MismoPrecio;
     }
 };
 
 // Reads the six car fields with NumeroEstricto (PCD, PCG, PG, CMG, PGas,
 // CMD, in that order). Throws ErrorCalculo: a conversion error naming the
 // field, an overflow (naming the field when a figure itself is too large),
-// or a division by zero when both cars cost the same per kilometre.
+// or a division by zero when both cars cost the same per kilometre. They
+// cost the same where the petrol's cost, rounded to a float as the diesel's
+// is, equals the diesel's: 8 l at 1,5 and 6 l at 2 are both 0,12 a km,
+// which a float and a double hold a few units of 1E-9 apart.
 Amortizacion CalcularResultado(const TextosCampos& textos, const ConfiguracionRegional& config);
 
-// Reads all eight fields with NumeroInicial; never a conversion error.
+// Reads the six car fields as CalcularResultado does (a typo is an error,
+// never a 0), the kilometres a year and the rate with NumeroInicial.
 // Throws as CalcularResultado, and a division by zero naming txtKmAno when
 // the distance per year is 0.
 Amortizacion CalcularResultadoInteres(const TextosCampos& textos,

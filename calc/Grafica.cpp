@@ -21,19 +21,19 @@ std::optional<Grafica> GraficaDe(const TextosCampos& textos, const Configuracion
     g.ahorroPorKm = a.costeKmGasolina - cd;
     g.precioLitroGasolina = a.precioLitroGasolina;
     g.precioLitroGasoil = a.precioLitroGasoil;
-    if (a.NuncaSeAmortiza()) {
-        g.caso = CasoGrafica::NuncaSeAmortiza;
-    } else if (a.diferenciaPrecio <= 0 && g.ahorroPorKm >= 0) {
-        g.caso = CasoGrafica::AmortizadoDesdeYa;
-    } else {
-        g.caso = g.ahorroPorKm > 0 ? CasoGrafica::SeAmortiza : CasoGrafica::VentajaQueSeAcaba;
+    g.caso = a.Caso();
+    const bool cruzan =
+        g.caso == CasoAmortizacion::SeAmortiza || g.caso == CasoAmortizacion::VentajaQueSeAcaba;
+    if (cruzan) {
         g.distancia = DistanciaMostrada(a);
+    } else if (g.caso == CasoAmortizacion::AmortizadoDesdeYa) {
+        // A difference that is not owed bears no interest.
+        g.diferencia = a.diferenciaPrecio;
     }
+    g.textoDistancia = TextoDeSimple(float(g.distancia), config);
     if (c->conInteres) {
         g.kmAno = NumeroInicial(textos[IdCampo::txtKmAno], config);
-        if (g.caso == CasoGrafica::SeAmortiza || g.caso == CasoGrafica::VentajaQueSeAcaba) {
-            g.anos = g.distancia / *g.kmAno;
-        }
+        if (cruzan) g.anos = g.distancia / *g.kmAno;
     }
     // Where both cars cost the same per km: CMG * PG / 100 = CD, and
     // CMD * PGas / 100 = CG.

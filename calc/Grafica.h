@@ -4,10 +4,10 @@
 // and how far the fuel prices may move before the diesel never pays off.
 // It is computed on the request's own road (Calcular), with the same
 // conversions and precisions, so the picture's crossing is the distance the
-// result shows: GraficaDe gives nothing where the request ends with a
-// message about the figures, and a picture without a crossing for a diesel
-// that never pays off (the request's message explains it) or has paid off
-// from the start (the result shows 0).
+// result shows: GraficaDe gives nothing where the request ends with an
+// error, a picture without a crossing for a diesel that never pays off (the
+// request's message explains it) or has nothing to recover (the result shows
+// 0), and a crossing where a diesel pays off or its head start runs out.
 //
 // Worked example: PCD 2600000, PCG 2300000, CMD 6, PGas 115, CMG 8, PG 145:
 // 300000 to recover, 11.6 - 6.9000001 = 4.6999999 saved per km, 63829 km;
@@ -17,27 +17,23 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "Campos.h"
 #include "ConfiguracionRegional.h"
+#include "Formulas.h"
 
 namespace velmora {
 
-enum class CasoGrafica {
-    SeAmortiza,         // dearer to buy, cheaper to run: the lines cross
-    AmortizadoDesdeYa,  // not dearer to buy, not dearer to run: 0 km
-    NuncaSeAmortiza,    // dearer to buy and to run: the lines part
-    VentajaQueSeAcaba,  // cheaper to buy, dearer to run: the lines cross
-};
-
 struct Grafica {
-    CasoGrafica caso;
+    CasoAmortizacion caso;
     bool conInteres;              // the interest formula ran
     double diferencia;            // to recover: the price difference, charged with interest
-                                  // where the interest formula ran
+                                  // where the interest formula ran and it is owed
     double diferenciaPrecio;      // PCD - PCG, without interest
     double ahorroPorKm;           // petrol cost per km - diesel cost per km
-    double distancia;             // the break-even distance the result shows (0 when none)
+    double distancia;             // where the lines cross, in whole km (0 when they do not)
+    std::string textoDistancia;   // that distance as the window writes it
     std::optional<double> kmAno;  // the kilometres a year, where the interest formula ran
     std::optional<double> anos;   // the distance in years at kmAno, where there is one
     // The litre prices at which both cars cost the same per km, beyond

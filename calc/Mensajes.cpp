@@ -29,6 +29,11 @@ std::string MensajeTextoDemasiadoLargo(IdCampo campo) {
            " caracteres. El dato no ha cambiado.";
 }
 
+std::string MensajeVentajaQueSeAcaba(std::string_view distancia) {
+    return "El coche diesel es mas barato de compra pero gasta mas por kilometro: a partir de " +
+           std::string(distancia) + " Km sale mas caro que el de gasolina.";
+}
+
 std::string MensajeFaltanDatos(Seccion seccion) {
     return "ERROR: faltan datos en la seccion " + std::string(DatosDe(seccion).nombre) + ".";
 }

@@ -1,9 +1,10 @@
 // Every message a calculation can end in, in the program's style: "ERROR: "
 // and no accents, a field named by the caption the user reads beside it and
-// by its section. Both front ends show these texts as they are.
+// by its section. Every front end shows these texts as they are.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "Campos.h"
 #include "ErrorCalculo.h"
@@ -12,6 +13,12 @@ namespace velmora {
 
 inline constexpr const char* kMensajeNoSeAmortiza =
     "El coche diesel no se amortiza nunca: gasta mas por kilometro que el de gasolina.";
+
+// A diesel cheaper to buy and dearer to run, ahead until `distancia` (the
+// whole kilometres, as a result is written):
+// "El coche diesel es mas barato de compra pero gasta mas por kilometro: a
+// partir de 63829 Km sale mas caro que el de gasolina."
+std::string MensajeVentajaQueSeAcaba(std::string_view distancia);
 
 // "ERROR: faltan datos en la seccion diesel."
 std::string MensajeFaltanDatos(Seccion seccion);

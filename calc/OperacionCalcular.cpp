@@ -49,9 +49,23 @@ Desenlace OperacionCalcular(const TextosCampos& textos, const ConfiguracionRegio
     const auto calculo = Calcular(textos, config);
     if (const auto* mensaje = std::get_if<Mensaje>(&calculo)) return *mensaje;
     const Amortizacion& a = std::get<Calculo>(calculo).amortizacion;
-    if (a.NuncaSeAmortiza()) return Mensaje{kMensajeNoSeAmortiza};
     // Whole kilometres: the clamped result with its fraction cut off.
-    return Resultado{TextoDeSimple(DistanciaMostrada(a), config)};
+    const auto distancia = [&] { return TextoDeSimple(DistanciaMostrada(a), config); };
+    switch (a.Caso()) {
+        case CasoAmortizacion::NuncaSeAmortiza:
+            return Mensaje{kMensajeNoSeAmortiza};
+        case CasoAmortizacion::VentajaQueSeAcaba:
+            // The distance found is where the head start runs out.
+            return Mensaje{MensajeVentajaQueSeAcaba(distancia())};
+        case CasoAmortizacion::AmortizadoDesdeYa:
+            // Whatever the interest formula made of a difference that is
+            // not owed (charged for a negative number of years).
+            return Resultado{TextoDeSimple(0.0f, config)};
+        case CasoAmortizacion::SeAmortiza:
+        case CasoAmortizacion::MismoPrecio:
+            break;
+    }
+    return Resultado{distancia()};
 }
 
 }  // namespace velmora

@@ -7,7 +7,11 @@
 //
 // The checks, in order: every field of the diesel section, then of the
 // petrol section, holds some text; then the interest formula runs when both
-// interest fields are numbers, the plain formula otherwise.
+// interest fields are numbers, the plain formula otherwise. What the formula
+// found is then said as what it means (CasoAmortizacion): the distance
+// where the diesel pays off; 0 where it has nothing to recover and is
+// cheaper to run, whatever the formula gave; a message where it is dearer
+// to run, naming the distance where a head start runs out.
 #pragma once
 
 #include <string>

@@ -37,6 +37,18 @@ inline constexpr EscenarioMensaje kEscenariosMensaje[] = {
     {"diesel mas caro de usar",
      {"2600000", "10", "150", "2300000", "8", "150", "", ""},
      "El coche diesel no se amortiza nunca: gasta mas por kilometro que el de gasolina."},
+    // 3 l at 4 and 4 l at 3 are 0,12 a km each, though a float holds one.
+    {"costes iguales tal como se escriben",
+     {"25000", "3", "4", "22000", "4", "3", "", ""},
+     "ERROR: los dos coches cuestan lo mismo por kilometro; no se puede calcular la "
+     "amortizacion."},
+    {"diesel mas barato de compra y mas caro de usar",
+     {"2000000", "8", "145", "2300000", "6", "115", "", ""},
+     "El coche diesel es mas barato de compra pero gasta mas por kilometro: a partir de 63829 "
+     "Km sale mas caro que el de gasolina."},
+    {"una errata con interes",
+     {"2600000", "x", "115", "2300000", "8", "145", "15000", "5"},
+     "ERROR: el dato Consumo medio de la seccion diesel no es un numero."},
     {"cero kilometros al ano",
      {"2600000", "6", "150", "2300000", "8", "150", "0", "5"},
      "ERROR: el dato Media de Km/año no puede ser 0."},

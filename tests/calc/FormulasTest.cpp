@@ -78,10 +78,10 @@ TEST(Formulas, ResultadoNegativoSinRecortar) {
     // Cheaper to buy and to run, then dearer to buy and to run.
     TextosCampos v = Textos({"2000000", "6", "115", "2300000", "8", "145", "", ""});
     EXPECT_LT(CalcularResultado(v, kEs).distancia, 0.0f);
-    EXPECT_FALSE(CalcularResultado(v, kEs).NuncaSeAmortiza());
+    EXPECT_EQ(CalcularResultado(v, kEs).Caso(), CasoAmortizacion::AmortizadoDesdeYa);
     v = Textos({"2600000", "10", "145", "2300000", "8", "145", "", ""});
     EXPECT_LT(CalcularResultado(v, kEs).distancia, 0.0f);
-    EXPECT_TRUE(CalcularResultado(v, kEs).NuncaSeAmortiza());
+    EXPECT_EQ(CalcularResultado(v, kEs).Caso(), CasoAmortizacion::NuncaSeAmortiza);
 }
 
 TEST(Formulas, ErroresDeConversionNombranElCampoEnOrdenDeLectura) {
@@ -97,10 +97,15 @@ TEST(Formulas, ErroresDeConversionNombranElCampoEnOrdenDeLectura) {
     EXPECT_EQ(e.Campo(), IdCampo::txtPrecioLitroGasoil);
 }
 
-TEST(Formulas, InteresNuncaFallaPorLaFormaDeUnTexto) {
-    // " " reads as 0.
-    const TextosCampos v = Textos({" ", "6", "115", "2300000abc", "8", "145", "15000", "5"});
-    EXPECT_NO_THROW(CalcularResultadoInteres(v, kEs));
+TEST(Formulas, InteresLeeLosCochesComoSinInteres) {
+    // The car figures strictly, in the same order; the interest fields
+    // leniently ("5 %" is 5).
+    TextosCampos v = Textos({" ", "6", "115", "2300000abc", "8", "145", "15000", "5"});
+    const ErrorCalculo e = ErrorDe(CalcularResultadoInteres, v);
+    EXPECT_EQ(e.Tipo(), TipoError::Conversion);
+    EXPECT_EQ(e.Campo(), IdCampo::txtPrecioCocheDiesel);
+    v = ConInteres(Textos(kEjemploResuelto), "15000 km", "5 %");
+    EXPECT_EQ(CalcularResultadoInteres(v, kEs).distancia, 74694.4375f);
 }
 
 // Each step checks its own value: a figure beyond the double range names
@@ -141,8 +146,12 @@ TEST(Formulas, LimitesDeCadaPaso) {
         {"costes iguales", "2600000", "8", "150", "2300000", "8", "150",
          TipoError::DivisionPorCero},
         {"precios y costes iguales", "1", "8", "150", "1", "8", "150", TipoError::DivisionPorCero},
-        {"cociente fuera del float", "3E38", "0", "0", "0", "1", "1E-300",
+        // A petrol cost of 1E-40 a km, a float apart from the diesel's 0.
+        {"cociente fuera del float", "3E38", "0", "0", "0", "1", "1E-38",
          TipoError::Desbordamiento},
+        // 1E-302 a km is 0 as a float: the two cost the same.
+        {"coste gasolina por debajo del float", "3E38", "0", "0", "0", "1", "1E-300",
+         TipoError::DivisionPorCero},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nombre);

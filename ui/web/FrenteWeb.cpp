@@ -246,7 +246,7 @@ std::string GraficaJson() {
         GraficaDe(Frente().LeerCampos(), Frente().ConfiguracionDelUsuario());
     if (!g) return "null";
     static const char* const kCasos[] = {"SeAmortiza", "AmortizadoDesdeYa", "NuncaSeAmortiza",
-                                         "VentajaQueSeAcaba"};
+                                         "VentajaQueSeAcaba", "MismoPrecio"};
     std::string j = "{\"caso\":";
     Cadena(j, kCasos[int(g->caso)]);
     j += std::string(",\"conInteres\":") + (g->conInteres ? "true" : "false");
@@ -254,6 +254,8 @@ std::string GraficaJson() {
     j += ",\"diferenciaPrecio\":" + Numero(g->diferenciaPrecio);
     j += ",\"ahorroPorKm\":" + Numero(g->ahorroPorKm);
     j += ",\"distancia\":" + Numero(g->distancia);
+    j += ",\"textoDistancia\":";
+    Cadena(j, g->textoDistancia.c_str());
     j += ",\"kmAno\":" + Numero(g->kmAno);
     j += ",\"anos\":" + Numero(g->anos);
     j += ",\"precioLitroGasolina\":" + Numero(g->precioLitroGasolina);

@@ -49,7 +49,7 @@ const VelmoraGrafica = (() => {
     return g.kmAno && g.kmAno > 0 ? g.kmAno * 10 : 100000;
   }
 
-  function dibujarGrafica(svg, g, resultado) {
+  function dibujarGrafica(svg, g) {
     const xMax = tramo(g);
     const puntos = [0, g.diferencia, g.ahorroPorKm * xMax];
     let yMin = Math.min(...puntos);
@@ -89,14 +89,14 @@ const VelmoraGrafica = (() => {
     svg.append(elemento('text', { x: x(xMax) - 4, y: y(g.ahorroPorKm * xMax) + (g.ahorroPorKm >= 0 ? 16 : -8),
       'text-anchor': 'end', class: 'rotulo-ahorro' }, 'Ahorro acumulado'));
 
-    // Where they meet, labelled with the result as the window shows it.
+    // Where they meet, labelled with the distance as the window writes it.
     if (cruza(g)) {
       const cx = x(g.distancia);
       const cy = y(g.diferencia);
       svg.append(elemento('circle', { cx, cy, r: 5, class: 'cruce' }));
       svg.append(elemento('text', { x: cx, y: cy + (g.diferencia >= 0 ? 20 : -10),
         'text-anchor': cx > MARGEN.izquierda + ancho * 0.7 ? 'end' : 'middle', class: 'rotulo-cruce' },
-      `${resultado} Km`));
+      `${g.textoDistancia} Km`));
     }
   }
 
@@ -125,6 +125,10 @@ const VelmoraGrafica = (() => {
       case 'AmortizadoDesdeYa':
         dichas.push('El diésel no cuesta más de comprar y no gasta más por kilómetro: ' +
           'está amortizado desde el primer kilómetro.');
+        break;
+      case 'MismoPrecio':
+        dichas.push('El diésel cuesta lo mismo de comprar: no tiene nada que recuperar, pero ' +
+          `gasta ${dinero(-g.ahorroPorKm)} más por kilómetro.`);
         break;
       case 'NuncaSeAmortiza':
         dichas.push(`El diésel cuesta ${km(g.diferenciaPrecio)} más y gasta ` +
@@ -167,9 +171,8 @@ const VelmoraGrafica = (() => {
     return t;
   }
 
-  // Shows the picture of `g` in `seccion` (or hides it when there is none),
-  // `resultado` being the text the result box shows.
-  function mostrar(seccion, g, resultado) {
+  // Shows the picture of `g` in `seccion` (or hides it when there is none).
+  function mostrar(seccion, g) {
     seccion.replaceChildren();
     seccion.hidden = !g;
     if (!g) return;
@@ -188,7 +191,7 @@ const VelmoraGrafica = (() => {
       'aria-labelledby': 'grafica-nombre', 'aria-describedby': 'grafica-frases' });
     svg.append(elemento('title', { id: 'grafica-nombre' },
       'Ahorro acumulado del diésel frente a la diferencia de precio a recuperar'));
-    dibujarGrafica(svg, g, resultado);
+    dibujarGrafica(svg, g);
     seccion.append(titulo, svg, texto, tabla(g));
   }
 

@@ -528,8 +528,7 @@
   // shows, or goes where it shows no answer.
   function alCalcular() {
     if (terminado) return;
-    VelmoraGrafica.mostrar(principal.grafica, JSON.parse(cadena(M._velmora_grafica())),
-      principal.elementos.get('lblResultado').textContent);
+    VelmoraGrafica.mostrar(principal.grafica, JSON.parse(cadena(M._velmora_grafica())));
   }
 
   function colocarPrincipal() {

@@ -351,6 +351,28 @@ test('la grafica junto al numero', async () => {
   g = await grafica(p);
   assert.deepEqual(g.cruce, []);
   assert.match(g.frases, /no se recupera nunca/);
+  // Cheaper to buy and to run, with interest: 0 Km and no crossing.
+  await escribir(p, { txtPrecioCocheDiesel: '20.000', txtConsumoMedioDiesel: '5',
+    txtPrecioLitroGasoil: '1,45', txtPrecioCocheGasolina: '22.000',
+    txtConsumoMedioGasolina: '6,8', txtPrecioLitroGasolina: '1,62', txtKmAno: '1.000',
+    txtInteres: '5' });
+  await p.click('#cmdCalcular');
+  g = await grafica(p);
+  assert.equal(await p.textContent('#lblResultado'), '0');
+  assert.deepEqual(g.cruce, []);
+  assert.match(g.frases, /amortizado desde el primer kilómetro/);
+  // Cheaper to buy, dearer to run: a message, the result box as it was,
+  // and the picture of a head start that runs out where the message says.
+  await escribir(p, { ...EJEMPLO, txtPrecioCocheDiesel: '2000000', txtConsumoMedioDiesel: '8',
+    txtPrecioLitroGasoil: '145', txtConsumoMedioGasolina: '6', txtPrecioLitroGasolina: '115',
+    txtKmAno: '', txtInteres: '' });
+  await p.click('#cmdCalcular');
+  assert.match((await modal(p)).texto, /a partir de 63829 Km sale mas caro/);
+  await p.keyboard.press('Escape');
+  assert.equal(await p.textContent('#lblResultado'), '0');
+  g = await grafica(p);
+  assert.deepEqual(g.cruce, ['63829 Km']);
+  assert.match(g.frases, /su ventaja se acaba a los 63\.829 km/);
   await p.cerrarTodo();
 
   for (const [locale, distancia, anos] of [['en-US', '74,694 km', '4.98'],
