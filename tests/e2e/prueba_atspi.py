@@ -10,6 +10,7 @@ starts it stops by process id, also when a step fails.
     /usr/bin/python3 tests/e2e/prueba_atspi.py path/to/velmora
 """
 import os
+import shutil
 import signal
 import subprocess
 import sys
@@ -120,6 +121,7 @@ class Entorno:
                 p.wait(timeout=5)
             except subprocess.TimeoutExpired:
                 p.kill()
+        shutil.rmtree(self.dir, ignore_errors=True)
 
 
 def prueba(ejecutable, entorno):

@@ -9,5 +9,5 @@ tamano=$1; shift
 source "$(dirname "$0")/../../../scripts/pantalla.sh"
 IniciarPantalla "$tamano"
 IniciarGestorDeVentanas
-trap 'kill $PID_GESTOR $PID_PANTALLA 2>/dev/null || true' EXIT
+trap PararPantalla EXIT
 "$@"
