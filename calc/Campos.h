@@ -72,6 +72,13 @@ constexpr const Campo& DatosDe(IdCampo id) {
     return kCampos[static_cast<std::size_t>(id)];
 }
 
+// A field's caption as a sentence quotes it: without the blanks it may end
+// in ("Media de Km/año " is quoted as "Media de Km/año").
+constexpr std::string_view EtiquetaCitada(const Campo& campo) {
+    const std::size_t fin = campo.etiqueta.find_last_not_of(' ');
+    return fin == std::string_view::npos ? std::string_view() : campo.etiqueta.substr(0, fin + 1);
+}
+
 // kCampos is indexed by IdCampo, and each section's entry by Seccion.
 static_assert([] {
     for (std::size_t i = 0; i < kCampos.size(); ++i) {

@@ -98,6 +98,7 @@ Amortizacion CalcularResultadoInteres(const TextosCampos& textos,
     // Years the car takes to pay off without interest.
     const double km = Leer(textos, IdCampo::txtKmAno, NumeroInicial, config);
     if (km == 0.0) throw ErrorCalculo(TipoError::DivisionPorCero, IdCampo::txtKmAno);
+    a.kmAno = km;
     const float anos = Estrechar(static_cast<double>(a.distancia) / km);
 
     // Price difference charged with simple interest at 4/5 of the rate, in

@@ -43,9 +43,10 @@ struct Amortizacion {
     // or with the interest formula the difference charged with interest.
     float diferenciaCargada = 0;
     float distancia = 0;  // the formula's result, not clamped
-    // The figures as the formula read them.
+    // The figures as the formula read them (kmAno: the interest formula's).
     double precioLitroGasolina = 0, consumoGasolina = 0;
     double precioLitroGasoil = 0, consumoDiesel = 0;
+    double kmAno = 0;
 
     CasoAmortizacion Caso() const {
         const bool ahorra = costeKmGasolina > static_cast<double>(costeKmDiesel);

@@ -3,12 +3,11 @@
 #include <variant>
 
 #include "ConversionNumeros.h"
-#include "OperacionCalcular.h"
 
 namespace velmora {
 
-std::optional<Grafica> GraficaDe(const TextosCampos& textos, const ConfiguracionRegional& config) {
-    const auto calculo = Calcular(textos, config);
+std::optional<Grafica> GraficaDe(const std::variant<Calculo, Mensaje>& calculo,
+                                 const ConfiguracionRegional& config) {
     const auto* c = std::get_if<Calculo>(&calculo);
     if (!c) return std::nullopt;
     const Amortizacion& a = c->amortizacion;
@@ -32,7 +31,7 @@ std::optional<Grafica> GraficaDe(const TextosCampos& textos, const Configuracion
     }
     g.textoDistancia = TextoDeSimple(float(g.distancia), config);
     if (c->conInteres) {
-        g.kmAno = NumeroInicial(textos[IdCampo::txtKmAno], config);
+        g.kmAno = a.kmAno;
         if (cruzan) g.anos = g.distancia / *g.kmAno;
     }
     // Where both cars cost the same per km: CMG * PG / 100 = CD, and
@@ -40,6 +39,11 @@ std::optional<Grafica> GraficaDe(const TextosCampos& textos, const Configuracion
     if (a.consumoGasolina > 0) g.gasolinaLimite = cd * 100.0 / a.consumoGasolina;
     if (a.consumoDiesel > 0) g.gasoilLimite = a.costeKmGasolina * 100.0 / a.consumoDiesel;
     return g;
+}
+
+Respuesta Responder(const TextosCampos& textos, const ConfiguracionRegional& config) {
+    const auto calculo = Calcular(textos, config);
+    return {DesenlaceDe(calculo, config), GraficaDe(calculo, config)};
 }
 
 }  // namespace velmora

@@ -22,6 +22,7 @@
 #include "Campos.h"
 #include "ConfiguracionRegional.h"
 #include "Formulas.h"
+#include "OperacionCalcular.h"
 
 namespace velmora {
 
@@ -42,6 +43,15 @@ struct Grafica {
     std::optional<double> gasolinaLimite, gasoilLimite;
 };
 
-std::optional<Grafica> GraficaDe(const TextosCampos& textos, const ConfiguracionRegional& config);
+std::optional<Grafica> GraficaDe(const std::variant<Calculo, Mensaje>& calculo,
+                                 const ConfiguracionRegional& config);
+
+// What a calculation request answers: its one outcome (OperacionCalcular)
+// and the picture of it, from one calculation.
+struct Respuesta {
+    Desenlace desenlace;
+    std::optional<Grafica> grafica;
+};
+Respuesta Responder(const TextosCampos& textos, const ConfiguracionRegional& config);
 
 }  // namespace velmora

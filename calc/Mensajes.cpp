@@ -5,17 +5,10 @@
 namespace velmora {
 namespace {
 
-// A caption as a sentence quotes it: without the blanks it may end in
-// ("Media de Km/año " is quoted as "Media de Km/año").
-std::string_view SinBlancosFinales(std::string_view texto) {
-    const std::size_t fin = texto.find_last_not_of(' ');
-    return fin == std::string_view::npos ? std::string_view() : texto.substr(0, fin + 1);
-}
-
 // "el dato Consumo medio de la seccion diesel"
 std::string DescribirCampo(const Campo& campo) {
     std::string texto = "el dato ";
-    texto += SinBlancosFinales(campo.etiqueta);
+    texto += EtiquetaCitada(campo);
     texto += " de la seccion ";
     texto += DatosDe(campo.seccion).nombre;
     return texto;
@@ -51,8 +44,7 @@ std::string MensajeDeError(const ErrorCalculo& error) {
             // Only the distance a year divides on its own; any other
             // division by zero is the difference of the costs per kilometre.
             if (campo) {
-                return "ERROR: el dato " + std::string(SinBlancosFinales(campo->etiqueta)) +
-                       " no puede ser 0.";
+                return "ERROR: el dato " + std::string(EtiquetaCitada(*campo)) + " no puede ser 0.";
             }
             return "ERROR: los dos coches cuestan lo mismo por kilometro; "
                    "no se puede calcular la amortizacion.";

@@ -46,7 +46,11 @@ float DistanciaMostrada(const Amortizacion& a) {
 }
 
 Desenlace OperacionCalcular(const TextosCampos& textos, const ConfiguracionRegional& config) {
-    const auto calculo = Calcular(textos, config);
+    return DesenlaceDe(Calcular(textos, config), config);
+}
+
+Desenlace DesenlaceDe(const std::variant<Calculo, Mensaje>& calculo,
+                      const ConfiguracionRegional& config) {
     if (const auto* mensaje = std::get_if<Mensaje>(&calculo)) return *mensaje;
     const Amortizacion& a = std::get<Calculo>(calculo).amortizacion;
     // Whole kilometres: the clamped result with its fraction cut off.

@@ -51,6 +51,10 @@ struct Calculo {
 std::variant<Calculo, Mensaje> Calcular(const TextosCampos& textos,
                                         const ConfiguracionRegional& config);
 
+// The outcome of a request whose road went as `calculo` says.
+Desenlace DesenlaceDe(const std::variant<Calculo, Mensaje>& calculo,
+                      const ConfiguracionRegional& config);
+
 // The break-even distance a result shows: the clamped result with its
 // fraction cut off.
 float DistanciaMostrada(const Amortizacion& a);

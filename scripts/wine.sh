@@ -39,6 +39,16 @@ PonerRegistro() {
   "$WINE" reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1
 }
 
+# Another screen, of WIDTHxHEIGHTxDEPTH, for the programs started afterwards:
+# the display and the wineserver are started anew on the same prefix.
+CambiarPantalla() {
+  "$WINESERVER" -k 2>/dev/null || true
+  kill "$PID_PANTALLA" 2>/dev/null || true
+  wait "$PID_PANTALLA" 2>/dev/null || true
+  IniciarPantalla "$1"
+  "$WINESERVER" -p
+}
+
 # The screen's dots per inch for the programs started afterwards.
 PonerPuntosPorPulgada() {
   PonerRegistro 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$1"
@@ -46,6 +56,5 @@ PonerPuntosPorPulgada() {
 
 PararWine() {
   [ -n "${WINESERVER:-}" ] && "$WINESERVER" -k 2>/dev/null
-  [ -n "${PID_PANTALLA:-}" ] && kill "$PID_PANTALLA" 2>/dev/null
-  true
+  PararPantalla
 }

@@ -44,4 +44,16 @@ Escala EscalaDeAjuste(const DisenoVentana& diseno, double pixelesPorTwip, const 
     return escala;
 }
 
+EscalaAjustada AjustarAlEspacio(const DisenoVentana& diseno, double pixelesPorTwip, int ancho,
+                                int alto, double puntos,
+                                const std::function<Escala(double puntos)>& medir) {
+    const double cabe = FactorQueCabe(diseno, pixelesPorTwip, ancho, alto);
+    EscalaAjustada ajustada{medir(puntos), puntos};
+    while (ajustada.escala.Factor() > cabe && ajustada.puntos > kPuntosMinimos) {
+        ajustada.puntos = PuntosParaCaber(ajustada.puntos, ajustada.escala.Factor(), cabe);
+        ajustada.escala = medir(ajustada.puntos);
+    }
+    return ajustada;
+}
+
 }  // namespace velmora::ui

@@ -54,4 +54,19 @@ Necesario TamanoNecesario(const Control& c, const Medidas& medidas);
 // `diseno` gets what it needs.
 Escala EscalaDeAjuste(const DisenoVentana& diseno, double pixelesPorTwip, const Medidas& medidas);
 
+// The scale of `diseno` for a window whose client area may take `ancho` x
+// `alto` pixels (ui/Colocacion.h): `medir(puntos)` gives the scale with
+// which every control gets what it needs at a font of `puntos` points (the
+// front end sets that font on the window and measures). From `puntos` on,
+// the font shrinks (PuntosParaCaber) while that scale needs more room than
+// there is, never below kPuntosMinimos. Gives the scale and the font it was
+// last measured at, which the window keeps.
+struct EscalaAjustada {
+    Escala escala;
+    double puntos;
+};
+EscalaAjustada AjustarAlEspacio(const DisenoVentana& diseno, double pixelesPorTwip, int ancho,
+                                int alto, double puntos,
+                                const std::function<Escala(double puntos)>& medir);
+
 }  // namespace velmora::ui

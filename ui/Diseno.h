@@ -10,7 +10,9 @@
 // name fails the build instead of landing in the client area.
 #pragma once
 
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "calc/Campos.h"
@@ -26,12 +28,23 @@ enum class Tipo {
     Linea,     // a straight horizontal line, one pixel wide
 };
 
+// What a command does, from a menu entry or a button; ui/FormularioVelmora.h carries each one out.
+enum class Orden {
+    Ninguna,   // a menu or a separator: no command
+    Calcular,  // one calculation request
+    Salir,     // ends the program
+    Ejemplos,  // the examples window, modally
+    Formula,   // the formula window, modally
+    AcercaDe,  // the About message
+};
+
 // Flags of a row, each honoured by every front end.
 enum Bandera : unsigned {
     Ninguna = 0,
     FondoBlanco = 1u << 0,  // white background (the result box)
     Centrado = 1u << 1,     // text centred in the label
     Opaco = 1u << 2,        // background painted in the window's colour
+    EsResultado = 1u << 3,  // the result box: a calculation writes its caption here
 };
 
 struct Control {
@@ -49,18 +62,38 @@ struct Control {
     const char* nombreAccesible = nullptr;  // what a screen reader calls it, when not its caption
     const char* muestra = nullptr;          // the widest text it must show, when not its caption
     std::span<const char* const> filas{};   // a list's rows, in the order they are added
+    Orden orden = Orden::Ninguna;           // what a button does when pressed
+    std::optional<IdCampo> campo{};         // the field of calc/Campos.h a text field is
 };
 
 // The row of a field of calc/Campos.h: its name is the field's, and a
 // screen reader calls it `nombreAccesible` (the caption beside it alone
 // would not tell "Precio" of the diesel from "Precio" of the petrol car).
+// Where the caption says it alone, there is no `nombreAccesible`
+// (NombreAccesible).
 constexpr Control FilaCampo(IdCampo campo, const char* contenedor, int izquierda, int arriba,
-                            int ancho, int alto, const char* nombreAccesible) {
-    return {Tipo::Campo, DatosDe(campo).nombre.data(),
-            "",          contenedor,
-            izquierda,   arriba,
-            ancho,       alto,
-            Ninguna,     nombreAccesible};
+                            int ancho, int alto, const char* nombreAccesible = nullptr) {
+    Control c{Tipo::Campo, DatosDe(campo).nombre.data(), "", contenedor, izquierda, arriba, ancho,
+              alto};
+    c.nombreAccesible = nombreAccesible;
+    c.campo = campo;
+    return c;
+}
+
+// What a screen reader calls row `c`: its `nombreAccesible`; for a field
+// without one, the caption beside it as a sentence quotes it ("Media de
+// Km/año"); otherwise nothing (its caption names it).
+inline std::string NombreAccesible(const Control& c) {
+    if (c.nombreAccesible) return c.nombreAccesible;
+    return c.campo ? std::string(EtiquetaCitada(DatosDe(*c.campo))) : std::string();
+}
+
+// A push button that carries out `orden` when pressed.
+constexpr Control FilaBoton(const char* nombre, const char* titulo, int izquierda, int arriba,
+                            int ancho, int alto, Orden orden) {
+    Control c{Tipo::Boton, nombre, titulo, nullptr, izquierda, arriba, ancho, alto};
+    c.orden = orden;
+    return c;
 }
 
 // The label that stands beside a field and shows its caption from kCampos.
@@ -85,16 +118,6 @@ enum class TipoEntrada {
     Menu,       // a menu on the bar
     Orden,      // a command in the menu above it
     Separador,  // a separator line in the menu above it
-};
-
-// What a menu command does; ui/FormularioVelmora.h carries each one out.
-enum class Orden {
-    Ninguna,   // a menu or a separator: no command
-    Calcular,  // one calculation request
-    Salir,     // ends the program
-    Ejemplos,  // the examples window, modally
-    Formula,   // the formula window, modally
-    AcercaDe,  // the About message
 };
 
 struct EntradaMenu {
@@ -126,6 +149,35 @@ constexpr std::size_t IndiceControl(std::span<const Control> controles, const ch
     return controles.size();
 }
 
+// The row of field `campo`, or controles.size() when there is none.
+constexpr std::size_t FilaDelCampo(std::span<const Control> controles, IdCampo campo) {
+    for (std::size_t i = 0; i < controles.size(); ++i) {
+        if (controles[i].campo == campo) return i;
+    }
+    return controles.size();
+}
+
+// The row of the result box, or controles.size() when there is none.
+constexpr std::size_t FilaDelResultado(std::span<const Control> controles) {
+    for (std::size_t i = 0; i < controles.size(); ++i) {
+        if (controles[i].banderas & EsResultado) return i;
+    }
+    return controles.size();
+}
+
+// The row of the frame that holds row `i`, or controles.size() for a row of
+// the client area.
+constexpr std::size_t FilaDelContenedor(std::span<const Control> controles, std::size_t i) {
+    return controles[i].contenedor ? IndiceControl(controles, controles[i].contenedor)
+                                   : controles.size();
+}
+
+// Whether row `c` takes the keyboard focus: fields, buttons and lists do,
+// in the order of the table.
+constexpr bool TomaElFoco(const Control& c) {
+    return c.tipo == Tipo::Campo || c.tipo == Tipo::Boton || c.tipo == Tipo::Lista;
+}
+
 // The rules every table keeps; see the top of this file.
 constexpr bool DisenoCoherente(const DisenoVentana& d) {
     for (std::size_t i = 0; i < d.controles.size(); ++i) {
@@ -145,6 +197,9 @@ constexpr bool DisenoCoherente(const DisenoVentana& d) {
         const int abajo = linea ? c.alto : c.arriba + c.alto;
         Exigir(c.izquierda >= 0 && c.arriba >= 0 && derecha <= ancho && abajo <= alto,
                "a row's box does not lie inside its container");
+        Exigir((c.orden != Orden::Ninguna) <= (c.tipo == Tipo::Boton),
+               "a row that is no button carries a command");
+        Exigir(c.campo.has_value() == (c.tipo == Tipo::Campo), "a text field row names no field");
     }
     return true;
 }

@@ -17,7 +17,8 @@ namespace velmora::ui {
 inline constexpr auto kControlesVelmora = std::to_array<Control>({
     // tipo, nombre, titulo, contenedor, izquierda, arriba, ancho, alto, banderas,
     // nombreAccesible, muestra; a field's row and its label's take the field's
-    // name and caption from calc/Campos.h (FilaCampo, FilaEtiquetaDe)
+    // name and caption from calc/Campos.h (FilaCampo, FilaEtiquetaDe); the
+    // button carries its command (FilaBoton)
     {Tipo::Marco, "frmDiesel", "Diesel", nullptr, 120, 0, 1455, 2055},
     FilaEtiquetaDe(IdCampo::txtPrecioCocheDiesel, "lblPrecioCocheDiesel", "frmDiesel", 120, 240,
                    450, 195),
@@ -44,24 +45,25 @@ inline constexpr auto kControlesVelmora = std::to_array<Control>({
                    735, 195),
     FilaCampo(IdCampo::txtPrecioLitroGasolina, "Frame1", 120, 1680, 375, 285,
               "Precio litro gasolina"),
-    {Tipo::Boton, "cmdCalcular", "Calcular", nullptr, 1920, 3360, 1215, 375},
+    FilaBoton("cmdCalcular", "Calcular", 1920, 3360, 1215, 375, Orden::Calcular),
     {Tipo::Etiqueta, "lblAmortizacion", "Coche amortizado a partir de", nullptr, 120, 3120, 2025,
      195},
     {Tipo::Etiqueta, "lblKM", "Km", nullptr, 960, 3360, 345, 195},
     {Tipo::Marco, "frmInteres", "Aplicar interes acumulado", nullptr, 120, 2160, 3015, 855},
     FilaEtiquetaDe(IdCampo::txtKmAno, "lblKmAno", "frmInteres", 120, 240, 1320, 195),
-    FilaCampo(IdCampo::txtKmAno, "frmInteres", 120, 480, 735, 285, "Media de Km/año"),
+    FilaCampo(IdCampo::txtKmAno, "frmInteres", 120, 480, 735, 285),
     FilaEtiquetaDe(IdCampo::txtInteres, "lblInteres", "frmInteres", 1680, 240, 915, 195),
-    FilaCampo(IdCampo::txtInteres, "frmInteres", 1680, 480, 495, 285, "Interes anual"),
+    FilaCampo(IdCampo::txtInteres, "frmInteres", 1680, 480, 495, 285),
     // The widest result is a distance in the exponent form, such as
     // "3,402823E+38": eight digits, a separator, E and a signed exponent.
-    {Tipo::Etiqueta, "lblResultado", "", nullptr, 120, 3360, 735, 255, FondoBlanco, "Resultado",
-     "8,888888E+38"},
+    {Tipo::Etiqueta, "lblResultado", "", nullptr, 120, 3360, 735, 255, FondoBlanco | EsResultado,
+     "Resultado", "8,888888E+38"},
 });
 
 inline constexpr DisenoVentana kDisenoVelmora{"Velmora", "Amortización Diesel", 3240, 3780,
                                               kControlesVelmora};
 static_assert(DisenoCoherente(kDisenoVelmora));
+static_assert(FilaDelResultado(kControlesVelmora) < kControlesVelmora.size());
 
 // Every field of kCampos has exactly one row in `controles`, right after a
 // label of its container that shows its caption; every field row is one of
@@ -76,6 +78,7 @@ constexpr bool CadaCampoEnSuFila(std::span<const Control> controles) {
             Exigir(i > 0 && controles[i - 1].tipo == Tipo::Etiqueta &&
                        MismoNombre(controles[i - 1].contenedor, controles[i].contenedor),
                    "a field's row does not follow the label of its caption");
+            Exigir(controles[i].campo == campo.id, "a field's row names another field");
             Exigir(campo.etiqueta == controles[i - 1].titulo,
                    "the label beside a field does not show its caption of calc/Campos.h");
         }

@@ -1,5 +1,9 @@
 #include "Entrada.h"
 
+#include <algorithm>
+
+#include "calc/Campos.h"
+
 namespace velmora::ui {
 namespace {
 
@@ -73,6 +77,14 @@ std::u16string TextoPegado(std::u16string_view texto) {
     });
     if (!hecho) linea(texto.size());
     return primera;
+}
+
+std::optional<std::u16string> TextoQueEntra(std::size_t largo, std::size_t seleccion,
+                                            std::u16string_view entrante, bool pegado) {
+    const std::size_t resto = largo - std::min(largo, seleccion);
+    std::u16string tomado = pegado ? TextoPegado(entrante) : TextoTecleado(entrante);
+    if (resto + tomado.size() > kLargoMaximoCampo) return std::nullopt;
+    return tomado;
 }
 
 }  // namespace velmora::ui

@@ -12,9 +12,16 @@
 //     in a line break ("15000\r\n"), and a one-line text box pastes up to
 //     the first line break. A paste keeps its first line that holds
 //     something, so "\r\n15000\r\n" gives "15000".
-// Texts are UTF-16, as both toolkits' text boxes hold them.
+//   - a field holds at most kLargoMaximoCampo code units: a text that would
+//     make it longer is refused whole, never cut, and the field keeps what
+//     it had.
+// Texts are UTF-16, as the toolkits' text boxes and the browser hold them.
+// Each rule looks at what reaches the field, never at the whole text it
+// holds, so typing stays as fast in a long text as in a short one.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,5 +34,14 @@ std::u16string TextoTecleado(std::u16string_view texto);
 // A pasted or dropped text, as the field takes it: its first line that
 // holds something other than blanks, as TextoTecleado takes it.
 std::u16string TextoPegado(std::u16string_view texto);
+
+// What a field of `largo` code units takes of `entrante` put in place of a
+// selection of `seleccion` of them (0 where nothing is selected): the text
+// to put there, typed or set (TextoTecleado) or pasted or dropped
+// (`pegado`, TextoPegado); nothing when the field would then hold more than
+// kLargoMaximoCampo, and the field refuses it whole. Setting a field's whole
+// text is TextoQueEntra(0, 0, texto, false).
+std::optional<std::u16string> TextoQueEntra(std::size_t largo, std::size_t seleccion,
+                                            std::u16string_view entrante, bool pegado);
 
 }  // namespace velmora::ui

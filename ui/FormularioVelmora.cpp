@@ -1,81 +1,94 @@
 #include "FormularioVelmora.h"
 
+#include <utility>
 #include <variant>
 
 #include "DisenoEjemplos.h"
 #include "DisenoFormula.h"
 #include "Textos.h"
 #include "calc/Mensajes.h"
-#include "calc/OperacionCalcular.h"
 
 namespace velmora::ui {
 
-void FormularioVelmora::OperacionCalcular() {
-    const Desenlace desenlace =
-        velmora::OperacionCalcular(frente_.LeerCampos(), frente_.ConfiguracionDelUsuario());
-    if (const auto* resultado = std::get_if<Resultado>(&desenlace)) {
-        frente_.EscribirResultado(resultado->texto);
-    } else {
-        frente_.MostrarMensaje(std::get<Mensaje>(desenlace).texto);
-    }
-}
-
 void FormularioVelmora::Form_Load() {
-    // The caption as the window's table gives it, read from the window.
     frente_.PonerTituloVentana(TituloConVersion(frente_.TituloVentana()));
 }
 
-void FormularioVelmora::cmdCalcular_Click() {
-    OperacionCalcular();
-}
-
-void FormularioVelmora::menuCalcular_Click() {
-    OperacionCalcular();
-}
-
-void FormularioVelmora::menuSalir_Click() {
-    frente_.Terminar();
-}
-
-void FormularioVelmora::menuEjemplos_Click() {
-    frente_.MostrarVentanaFija(kDisenoEjemplos);
-}
-
-void FormularioVelmora::menuFormula_Click() {
-    frente_.MostrarVentanaFija(kDisenoFormula);
-}
-
-void FormularioVelmora::menuAcercaDe_Click() {
-    frente_.MostrarMensaje(TextoAcercaDe());
+void FormularioVelmora::OperacionCalcular() {
+    TextosCampos textos;
+    for (const Campo& campo : kCampos) textos[campo.id] = frente_.LeerCampo(campo.id);
+    const Respuesta respuesta = Responder(textos, frente_.ConfiguracionDelUsuario());
+    if (const auto* resultado = std::get_if<Resultado>(&respuesta.desenlace)) {
+        frente_.EscribirResultado(resultado->texto);
+    } else {
+        MostrarMensaje(std::get<Mensaje>(respuesta.desenlace).texto);
+    }
+    frente_.MostrarGrafica(respuesta.grafica);
 }
 
 void FormularioVelmora::Ejecutar(Orden orden) {
+    if (modalAbierto_) return;
     switch (orden) {
         case Orden::Calcular:
-            return menuCalcular_Click();
+            return OperacionCalcular();
         case Orden::Salir:
-            return menuSalir_Click();
+            return frente_.Terminar();
         case Orden::Ejemplos:
-            return menuEjemplos_Click();
-        case Orden::Formula:
-            return menuFormula_Click();
+        case Orden::Formula: {
+            const DisenoVentana& diseno =
+                orden == Orden::Ejemplos ? kDisenoEjemplos : kDisenoFormula;
+            Modal([&](auto cerrada) { frente_.MostrarVentanaFija(diseno, std::move(cerrada)); });
+            return;
+        }
         case Orden::AcercaDe:
-            return menuAcercaDe_Click();
+            return MostrarMensaje(TextoAcercaDe());
         case Orden::Ninguna:
             return;
     }
 }
 
+bool FormularioVelmora::Modal(const std::function<void(std::function<void()>)>& mostrar) {
+    // One at a time: a handler queued before a window opened, that runs
+    // inside its event loop, opens nothing on top of it (a box within a box
+    // within a box ends the program once the stack is spent).
+    if (modalAbierto_) return false;
+    modalAbierto_ = true;
+    mostrar([this] { modalAbierto_ = false; });
+    return true;
+}
+
+void FormularioVelmora::MostrarMensaje(std::string texto) {
+    Modal([this, &texto](auto cerrada) { frente_.MostrarMensaje(texto, std::move(cerrada)); });
+}
+
 void FormularioVelmora::TextoDemasiadoLargo(IdCampo campo) {
     // Refusals that come while the message is pending or shown add nothing
-    // to it: each would otherwise open a box from inside the previous one's
-    // event loop, until the stack is spent.
+    // to it.
     if (avisoPendiente_) return;
     avisoPendiente_ = true;
-    frente_.Despues([this, campo] {
-        frente_.MostrarMensaje(MensajeTextoDemasiadoLargo(campo));
-        avisoPendiente_ = false;
+    Despues([this, campo] {
+        const bool abierta = Modal([this, campo](auto cerrada) {
+            frente_.MostrarMensaje(MensajeTextoDemasiadoLargo(campo),
+                                   [this, cerrada = std::move(cerrada)] {
+                                       avisoPendiente_ = false;
+                                       cerrada();
+                                   });
+        });
+        // Another window was open: the refusal is not reported on top of it.
+        if (!abierta) avisoPendiente_ = false;
     });
+}
+
+void FormularioVelmora::Despues(std::function<void()> tarea) {
+    tareas_.push_back(std::move(tarea));
+    frente_.PedirTurno();
+}
+
+void FormularioVelmora::Turno() {
+    if (tareas_.empty()) return;
+    const std::function<void()> tarea = std::move(tareas_.front());
+    tareas_.pop_front();
+    tarea();
 }
 
 }  // namespace velmora::ui

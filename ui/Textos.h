@@ -1,6 +1,7 @@
 // The program's fixed texts that are not part of a window's table: its
-// title, its version and the About message. Both front ends show them as
-// they are.
+// title, its version, the About message, and what a page must write itself
+// where a toolkit has its own words. Every front end shows them as they
+// are.
 #pragma once
 
 #include <string>
@@ -15,6 +16,15 @@ inline constexpr const char* kTituloAplicacion = "Velmora";
 // The version the main window's caption and the About message show. (The
 // executable's version record is another thing: cmake/Proyecto.cmake.)
 inline constexpr const char* kVersion = "1.0";
+
+// What a desktop toolkit says in Spanish of its own (its translations, the
+// system's) and a browser page writes itself: a message box's button, the
+// name of a window's close button, and what a browser tab, which a page may
+// not close, says after "&Salir", with the button that starts again.
+inline constexpr const char* kTextoAceptar = "Aceptar";
+inline constexpr const char* kTextoCerrar = "Cerrar";
+inline constexpr const char* kTextoTerminado = "Velmora ha terminado.";
+inline constexpr const char* kTextoVolverAEmpezar = "Volver a empezar";
 
 // The caption of the main window once it has loaded: the caption its table
 // gives, " v" and the version ("Amortización Diesel v1.0").

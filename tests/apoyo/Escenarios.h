@@ -1,6 +1,9 @@
-// Scenarios both front ends' tests play the same way: requests that end in
-// a message, each row complete in itself (every field text and the one
-// message expected), and the examples list as the user must see it.
+// Scenarios every front end's tests play the same way, through thin steps of
+// their own: what the user types and what the window then shows, each row
+// complete in itself (every field text, and the result or the one message
+// expected after an earlier result); the keyboard order; and the examples
+// list as the user must see it. The page's tests read them as JSON
+// (EscenariosJson.cpp).
 #pragma once
 
 #include <algorithm>
@@ -13,46 +16,83 @@
 
 namespace velmora::prueba {
 
-struct EscenarioMensaje {
+struct Escenario {
     const char* nombre;
-    FilaTextos textos;  // diesel price, consumption, litre price; petrol likewise; km, rate
-    const char* mensaje;
+    FilaTextos textos;      // diesel price, consumption, litre price; petrol likewise; km, rate
+    const char* resultado;  // what the result box shows; or, where it is nullptr,
+    const char* mensaje;    // the message shown, the result box kept as it was
 };
 
-inline constexpr EscenarioMensaje kEscenariosMensaje[] = {
-    {"todo vacio", {"", "", "", "", "", "", "", ""}, "ERROR: faltan datos en la seccion diesel."},
+// The texts read alike under every convention the tests run in (no
+// separators), so every row holds under each.
+inline constexpr Escenario kEscenarios[] = {
+    {"el ejemplo resuelto",
+     {"2600000", "6", "115", "2300000", "8", "145", "", ""},
+     "63829",
+     nullptr},
+    {"el ejemplo con interes",
+     {"2600000", "6", "115", "2300000", "8", "145", "15000", "5"},
+     "74694",
+     nullptr},
+    {"sin interes anual: sin interes",
+     {"2600000", "6", "115", "2300000", "8", "145", "15000", ""},
+     "63829",
+     nullptr},
+    // Charged with interest for a negative number of years, this diesel
+    // would pay off after 604 km.
+    {"mas barato de compra y de uso, con interes",
+     {"20000", "5", "145", "22000", "11", "100", "10", "5"},
+     "0",
+     nullptr},
+    {"todo vacio",
+     {"", "", "", "", "", "", "", ""},
+     nullptr,
+     "ERROR: faltan datos en la seccion diesel."},
     {"sin precio gasolina",
      {"2600000", "6", "115", "", "8", "145", "", ""},
+     nullptr,
      "ERROR: faltan datos en la seccion gasolina."},
     {"precio con unidad",
      {"2600000", "6", "115", "2300000 pts", "8", "145", "", ""},
+     nullptr,
      "ERROR: el dato Precio de la seccion gasolina no es un numero."},
     {"precio fuera del double",
      {"2600000", "6", "115", "1E400", "8", "145", "", ""},
+     nullptr,
      "ERROR: el dato Precio de la seccion gasolina es demasiado grande."},
     {"costes iguales",
      {"2600000", "8", "150", "2300000", "8", "150", "", ""},
+     nullptr,
      "ERROR: los dos coches cuestan lo mismo por kilometro; no se puede calcular la "
      "amortizacion."},
     {"diesel mas caro de usar",
      {"2600000", "10", "150", "2300000", "8", "150", "", ""},
+     nullptr,
      "El coche diesel no se amortiza nunca: gasta mas por kilometro que el de gasolina."},
     // 3 l at 4 and 4 l at 3 are 0,12 a km each, though a float holds one.
     {"costes iguales tal como se escriben",
      {"25000", "3", "4", "22000", "4", "3", "", ""},
+     nullptr,
      "ERROR: los dos coches cuestan lo mismo por kilometro; no se puede calcular la "
      "amortizacion."},
     {"diesel mas barato de compra y mas caro de usar",
      {"2000000", "8", "145", "2300000", "6", "115", "", ""},
+     nullptr,
      "El coche diesel es mas barato de compra pero gasta mas por kilometro: a partir de 63829 "
      "Km sale mas caro que el de gasolina."},
     {"una errata con interes",
      {"2600000", "x", "115", "2300000", "8", "145", "15000", "5"},
+     nullptr,
      "ERROR: el dato Consumo medio de la seccion diesel no es un numero."},
     {"cero kilometros al ano",
      {"2600000", "6", "150", "2300000", "8", "150", "0", "5"},
+     nullptr,
      "ERROR: el dato Media de Km/año no puede ser 0."},
 };
+
+// The rows the examples list shows at its top and at its bottom.
+inline constexpr const char* kPrimerEjemplo = "Citroen Xantia 2.0HDi/1.816V = 80.000 Km";
+inline constexpr const char* kUltimoEjemplo = "Seat Toledo 1.9TDi / 1.8 20V = 26.000 Km";
 
 // Whether `filas`, the examples list from the top down, is what the user
 // must see: every row of the window's table once, sorted without regard to
@@ -70,8 +110,7 @@ inline bool EjemplosComoSeVen(const std::vector<std::string>& filas) {
                           [&](const std::string& a, const std::string& b) {
                               return minusculas(a) < minusculas(b);
                           }) &&
-           filas.front() == "Citroen Xantia 2.0HDi/1.816V = 80.000 Km" &&
-           filas.back() == "Seat Toledo 1.9TDi / 1.8 20V = 26.000 Km";
+           filas.front() == kPrimerEjemplo && filas.back() == kUltimoEjemplo;
 }
 
 // Where Tab takes the focus from the diesel price on, once round: the

@@ -59,7 +59,9 @@ void Comprobar(const std::vector<Caso>& casos) {
         SCOPED_TRACE(c.nombre);
         const Desenlace d = OperacionCalcular(Textos(c.textos), *c.config);
         EXPECT_EQ(d, c.esperado);
-        const std::optional<Grafica> g = GraficaDe(Textos(c.textos), *c.config);
+        const Respuesta respuesta = Responder(Textos(c.textos), *c.config);
+        EXPECT_EQ(respuesta.desenlace, d);
+        const std::optional<Grafica>& g = respuesta.grafica;
         const auto* m = std::get_if<Mensaje>(&d);
         const bool ventaja = m && m->texto.starts_with(kVentaja);
         if (!m || ventaja || *m == kNoSeAmortiza) {
@@ -318,7 +320,7 @@ TEST(OperacionCalcular, ResultadosRecortadosYExponenciales) {
 // The picture of the worked example: what it recovers and saves, where the
 // lines cross, the years, and the prices beyond which it never pays off.
 TEST(Grafica, EjemploResuelto) {
-    const auto g = GraficaDe(Textos(prueba::kEjemploResuelto), kEs);
+    const auto g = Responder(Textos(prueba::kEjemploResuelto), kEs).grafica;
     ASSERT_TRUE(g);
     EXPECT_EQ(g->caso, CasoAmortizacion::SeAmortiza);
     EXPECT_EQ(g->diferencia, 300000.0);
@@ -329,7 +331,7 @@ TEST(Grafica, EjemploResuelto) {
     EXPECT_DOUBLE_EQ(*g->gasoilLimite, 11.6 * 100 / 6);            // 193.33
 
     const auto i =
-        GraficaDe(prueba::ConInteres(Textos(prueba::kEjemploResuelto), "15000", "5"), kEs);
+        Responder(prueba::ConInteres(Textos(prueba::kEjemploResuelto), "15000", "5"), kEs).grafica;
     ASSERT_TRUE(i);
     EXPECT_TRUE(i->conInteres);
     EXPECT_EQ(i->diferencia, 351063.84375);

@@ -2,6 +2,7 @@
 // is what a calculation reads.
 #include <gtest/gtest.h>
 
+#include "calc/Campos.h"
 #include "ui/Entrada.h"
 
 namespace velmora::ui {
@@ -37,6 +38,20 @@ TEST(Entrada, UnPegadoEsSuPrimeraLineaConAlgo) {
     EXPECT_EQ(TextoPegado(u"\u200B\n\u200F2600000\u200E"), u"2600000");
     EXPECT_EQ(TextoPegado(u"  \n\n"), u"  ");
     EXPECT_EQ(TextoPegado(u""), u"");
+}
+
+// The bound counts what the field would hold once the text is taken: the
+// selection goes, what draws nothing and the lines after a paste's first
+// never count.
+TEST(Entrada, ElLimiteCuentaLoQueQuedaria) {
+    const std::size_t n = kLargoMaximoCampo;
+    EXPECT_EQ(TextoQueEntra(n - 1, 0, u"7", false), u"7");
+    EXPECT_EQ(TextoQueEntra(n, 0, u"7", false), std::nullopt);
+    EXPECT_EQ(TextoQueEntra(n, 1, u"7", false), u"7");
+    EXPECT_EQ(TextoQueEntra(n, 0, u"\u200B", false), u"");
+    const std::u16string celdas = u"15000\n" + std::u16string(2 * n, u'7');
+    EXPECT_EQ(TextoQueEntra(0, 0, celdas, true), u"15000");
+    EXPECT_EQ(TextoQueEntra(0, 0, celdas, false), std::nullopt);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "Aplicacion.h"
 
+#include <xcb/xcb.h>
+
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QIcon>
 #include <QLabel>
@@ -41,10 +44,33 @@ class SinMinimizarModales : public QObject {
     }
 };
 
+// A window of the program that another program destroyed (a window
+// manager's "kill", xdotool windowclose) is closed as if the user had closed
+// it: a modal window then frees the window it blocked, and once the last
+// window is gone the program ends. The X server tells the window itself
+// (DestroyNotify); the toolkit would only see it vanish.
+class VentanasDestruidas : public QAbstractNativeEventFilter {
+  public:
+    bool nativeEventFilter(const QByteArray& tipo, void* mensaje, qintptr*) override {
+        if (tipo != "xcb_generic_event_t") return false;
+        const auto* evento = static_cast<const xcb_generic_event_t*>(mensaje);
+        if ((evento->response_type & 0x7f) != XCB_DESTROY_NOTIFY) return false;
+        const auto ventana = reinterpret_cast<const xcb_destroy_notify_event_t*>(evento)->window;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->internalWinId() == ventana && w->isVisible()) {
+                QTimer::singleShot(0, w, [w] { w->close(); });
+            }
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 void PrepararAplicacion() {
     qApp->installEventFilter(new SinMinimizarModales(qApp));
+    static VentanasDestruidas destruidas;
+    qApp->installNativeEventFilter(&destruidas);
     // The toolkit's own texts (a field's context menu, the OK button) in
     // Spanish, like every text of the program, whatever the user's locale.
     auto* traductor = new QTranslator(qApp);
@@ -63,11 +89,6 @@ void PrepararAplicacion() {
 }
 
 void MostrarMensajeVelmora(QWidget* padre, const QString& texto) {
-    // One box at a time: a handler queued before a box opened, that runs
-    // inside the box's own event loop, opens no second box on top of it (a
-    // box within a box within a box ends the program once the stack is
-    // spent).
-    if (QApplication::activeModalWidget()) return;
     QMessageBox caja(padre);
     caja.setObjectName(QStringLiteral("mensajeVelmora"));
     caja.setWindowTitle(QLatin1String(ui::kTituloAplicacion));

@@ -51,53 +51,57 @@ QString DeUtf16(const std::u16string& texto) {
     return QString::fromStdU16String(texto);
 }
 
-// Every edit of a field passes here: the text becomes what the field takes
-// of it (ui/Entrada.h), the cursor keeping its place among the characters
-// that stay; a text too long is Invalid, which the toolkit takes back and
-// reports by inputRejected().
+}  // namespace
+
+// Every edit of a field that was not judged as it came passes here: the
+// text becomes what the field takes of it (ui/Entrada.h), the cursor
+// keeping its place among the characters that stay; a text too long is
+// Invalid, which the toolkit takes back and reports by inputRejected().
 class LimiteDeLargo : public QValidator {
   public:
-    LimiteDeLargo(std::size_t maximo, QObject* padre) : QValidator(padre), maximo_(maximo) {}
+    explicit LimiteDeLargo(CampoTexto* campo) : QValidator(campo), campo_(campo) {}
     State validate(QString& texto, int& cursor) const override {
-        const QString tomado = DeUtf16(TextoTecleado(texto.toStdU16String()));
-        if (tomado.size() != texto.size()) {
+        if (campo_->juzgado_) return Acceptable;
+        const auto tomado = TextoQueEntra(0, 0, texto.toStdU16String(), false);
+        if (!tomado) return Invalid;
+        if (tomado->size() != std::size_t(texto.size())) {
             cursor = int(TextoTecleado(texto.left(cursor).toStdU16String()).size());
+            texto = DeUtf16(*tomado);
         }
-        texto = tomado;
-        return std::size_t(texto.size()) > maximo_ ? Invalid : Acceptable;
+        return Acceptable;
     }
 
   private:
-    std::size_t maximo_;
+    CampoTexto* campo_;
 };
 
-}  // namespace
-
-CampoTexto::CampoTexto(std::size_t maximo, QWidget* padre) : QLineEdit(padre), maximo_(maximo) {
+CampoTexto::CampoTexto(QWidget* padre) : QLineEdit(padre) {
     // The toolkit's own limit would cut a text to fit; lift it.
     setMaxLength(std::numeric_limits<int>::max());
-    setValidator(new LimiteDeLargo(maximo, this));
+    setValidator(new LimiteDeLargo(this));
     // Left, whatever the direction of the text's first letter.
     setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
 }
 
-bool CampoTexto::Cabe(qsizetype entrante) const {
-    const qsizetype resto = text().size() - selectedText().size();
-    return std::size_t(resto) + std::size_t(entrante) <= maximo_;
-}
-
-void CampoTexto::PegarComprobado(QClipboard::Mode modo) {
+void CampoTexto::Entrar(const QString& entrante, bool pegado) {
     if (isReadOnly()) return;
-    const QString texto =
-        DeUtf16(TextoPegado(QGuiApplication::clipboard()->text(modo).toStdU16String()));
-    if (!Cabe(texto.size())) {
+    const auto tomado =
+        TextoQueEntra(std::size_t(text().size()), std::size_t(selectedText().size()),
+                      entrante.toStdU16String(), pegado);
+    if (!tomado) {
         Q_EMIT inputRejected();
         return;
     }
+    juzgado_ = true;
+    insert(DeUtf16(*tomado));
+    juzgado_ = false;
+}
+
+void CampoTexto::PegarComprobado(QClipboard::Mode modo) {
     // The selection of other programs goes in at the cursor; a paste of the
     // clipboard replaces the field's own selection.
     if (modo != QClipboard::Clipboard) deselect();
-    insert(texto);
+    Entrar(QGuiApplication::clipboard()->text(modo), true);
 }
 
 void CampoTexto::keyPressEvent(QKeyEvent* evento) {
@@ -105,6 +109,20 @@ void CampoTexto::keyPressEvent(QKeyEvent* evento) {
         PegarComprobado();
         evento->accept();
         return;
+    }
+    const auto modificadores = evento->modifiers();
+    const QString texto = evento->text();
+    if (!texto.isEmpty() && texto.front().isPrint()) {
+        if (modificadores & Qt::AltModifier) {
+            // Alt and a letter that no menu has: nothing, as on Windows.
+            evento->ignore();
+            return;
+        }
+        if (!(modificadores & (Qt::ControlModifier | Qt::MetaModifier))) {
+            Entrar(texto, false);
+            evento->accept();
+            return;
+        }
     }
     QLineEdit::keyPressEvent(evento);
 }
@@ -141,31 +159,27 @@ void CampoTexto::dropEvent(QDropEvent* evento) {
         return;
     }
     // A drop is taken as a paste is, at the place it falls.
-    QMimeData tomado;
-    tomado.setText(DeUtf16(TextoPegado(datos->text().toStdU16String())));
-    if (!Cabe(tomado.text().size())) {
+    const auto tomado =
+        TextoQueEntra(std::size_t(text().size()), 0, datos->text().toStdU16String(), true);
+    if (!tomado) {
         evento->ignore();
         Q_EMIT inputRejected();
         return;
     }
-    QDropEvent soltado(evento->position(), evento->possibleActions(), &tomado, evento->buttons(),
+    QMimeData tomados;
+    tomados.setText(DeUtf16(*tomado));
+    QDropEvent soltado(evento->position(), evento->possibleActions(), &tomados, evento->buttons(),
                        evento->modifiers(), evento->type());
     soltado.setDropAction(evento->dropAction());
+    juzgado_ = true;
     QLineEdit::dropEvent(&soltado);
+    juzgado_ = false;
     evento->setDropAction(soltado.dropAction());
     evento->setAccepted(soltado.isAccepted());
 }
 
-QWidget* ControlesConstruidos::BuscarWidget(std::string_view nombre) const {
-    const QLatin1String buscado(nombre.data(), qsizetype(nombre.size()));
-    for (QWidget* w : widgets) {
-        if (w->objectName() == buscado) return w;
-    }
-    qFatal("no control named %.*s in the window", int(nombre.size()), nombre.data());
-}
-
-void ControlesConstruidos::NoEsDelTipo(std::string_view nombre, const char* tipo) {
-    qFatal("the control %.*s is not a %s", int(nombre.size()), nombre.data(), tipo);
+void ControlesConstruidos::NoEsDelTipo(std::size_t fila, const char* tipo) {
+    qFatal("the control of row %zu is not a %s", fila, tipo);
 }
 
 namespace {
@@ -238,7 +252,7 @@ QWidget* Crear(const Control& c, QWidget* padre) {
         }
         case Tipo::Campo:
             // A plain text box: no filter, no alignment, no silent cut.
-            return new CampoTexto(kLargoMaximoCampo, padre);
+            return new CampoTexto(padre);
         case Tipo::Boton:
             return new Boton(titulo, padre);
         case Tipo::Lista: {
@@ -260,15 +274,19 @@ QWidget* Crear(const Control& c, QWidget* padre) {
 ControlesConstruidos ConstruirControles(const DisenoVentana& diseno, QWidget* cliente) {
     ControlesConstruidos construidos;
     QWidget* anterior = nullptr;
-    for (const Control& c : diseno.controles) {
+    for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
+        const Control& c = diseno.controles[i];
         // The table's check guarantees that a container is an earlier frame.
-        QWidget* padre = c.contenedor ? construidos.Buscar<QGroupBox>(c.contenedor) : cliente;
+        const std::size_t marco = FilaDelContenedor(diseno.controles, i);
+        QWidget* padre = marco < i ? construidos.En<QGroupBox>(marco) : cliente;
         QWidget* w = Crear(c, padre);
         w->setObjectName(QString::fromLatin1(c.nombre));
-        if (c.nombreAccesible) w->setAccessibleName(QString::fromUtf8(c.nombreAccesible));
+        const std::string nombre = NombreAccesible(c);
+        if (!nombre.empty()) w->setAccessibleName(QString::fromStdString(nombre));
         // The keyboard order is the order of the table.
-        if (c.tipo == Tipo::Campo || c.tipo == Tipo::Boton || c.tipo == Tipo::Lista) {
+        if (TomaElFoco(c)) {
             if (anterior) QWidget::setTabOrder(anterior, w);
+            if (!anterior) w->setFocus();
             anterior = w;
         } else {
             w->setFocusPolicy(Qt::NoFocus);
@@ -283,20 +301,21 @@ void Colocar(const DisenoVentana& diseno, ControlesConstruidos& construidos, QWi
     // Measured at the font the window inherits; a smaller one only where the
     // window would not fit its space otherwise.
     cliente->setFont(QFont());
-    const auto ajuste = [&] {
+    const QFont heredada = cliente->font();
+    const auto medir = [&](double puntos) {
+        if (puntos != heredada.pointSizeF()) {
+            QFont letra = heredada;
+            letra.setPointSizeF(puntos);
+            cliente->setFont(letra);
+        }
         return EscalaDeAjuste(diseno, 1.0 / kTwipsPorPixel, MedidasDe(cliente));
     };
-    Escala escala = ajuste();
-    if (espacio.isValid()) {
-        const double cabe =
-            FactorQueCabe(diseno, 1.0 / kTwipsPorPixel, espacio.width(), espacio.height());
-        QFont letra = cliente->font();
-        while (escala.Factor() > cabe && letra.pointSizeF() > kPuntosMinimos) {
-            letra.setPointSizeF(PuntosParaCaber(letra.pointSizeF(), escala.Factor(), cabe));
-            cliente->setFont(letra);
-            escala = ajuste();
-        }
-    }
+    // (A font given in pixels, not points, is not shrunk.)
+    const Escala escala = espacio.isValid() && heredada.pointSizeF() > 0
+                              ? AjustarAlEspacio(diseno, 1.0 / kTwipsPorPixel, espacio.width(),
+                                                 espacio.height(), heredada.pointSizeF(), medir)
+                                    .escala
+                              : medir(heredada.pointSizeF());
     for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
         // Each frame is a widget of its own: its controls count from it.
         const Rectangulo caja = escala.Caja(diseno.controles[i]);

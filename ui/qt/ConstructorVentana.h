@@ -43,16 +43,19 @@ class Boton : public QPushButton {
 };
 
 // A single-line text field that takes what reaches it as ui/Entrada.h says
-// (no character that draws nothing, a paste's or a drop's first line), holds
-// at most `maximo` UTF-16 code units and refuses whole, never cuts, a longer
-// text: typed, pasted (keys, context menu, middle button) or dropped. It
-// emits inputRejected() for a refusal. A paste is measured before the
-// toolkit inserts it, since inserting and taking back megabytes takes the
-// toolkit a noticeable time; every other edit passes the field's validator.
-// Its text stands at the left, whatever the direction of its letters.
+// (no character that draws nothing, a paste's or a drop's first line, at
+// most kLargoMaximoCampo UTF-16 code units, a longer text refused whole):
+// typed, pasted (keys, context menu, middle button) or dropped. It emits
+// inputRejected() for a refusal. What a key, a paste or a drop brings is
+// judged before the toolkit inserts it, by itself: typing into a long text
+// costs the rule nothing, and a refused megabyte is never inserted and
+// taken back. Every other edit (an input method, the accessibility bus)
+// passes the field's validator, which judges the whole text. A key with Alt
+// (no menu has its letter) types nothing. Its text stands at the left,
+// whatever the direction of its letters.
 class CampoTexto : public QLineEdit {
   public:
-    CampoTexto(std::size_t maximo, QWidget* padre);
+    explicit CampoTexto(QWidget* padre);
 
     // Pastes the clipboard as Ctrl+V does, or refuses it.
     void PegarComprobado(QClipboard::Mode modo = QClipboard::Clipboard);
@@ -64,29 +67,29 @@ class CampoTexto : public QLineEdit {
     void dropEvent(QDropEvent* evento) override;
 
   private:
-    // Whether `entrante`, put in place of the selection, fits.
-    bool Cabe(qsizetype entrante) const;
+    // Puts `entrante` in place of the selection as the field takes it, or
+    // refuses it.
+    void Entrar(const QString& entrante, bool pegado);
 
-    std::size_t maximo_;
+    friend class LimiteDeLargo;
+    bool juzgado_ = false;  // the edit being made was judged already
 };
 
 // The controls of one window, in the order of its table.
 struct ControlesConstruidos {
     std::vector<QWidget*> widgets;
 
-    // The control named `nombre`, as the type its table row makes it. A
-    // name that is not in the table, or a control of another type, is a
-    // fault of the program: it stops with a message naming both.
+    // The control of row `fila`, as the type its row makes it; another type
+    // is a fault of the program, which stops naming the row.
     template <typename T>
-    T* Buscar(std::string_view nombre) const {
-        T* control = dynamic_cast<T*>(BuscarWidget(nombre));
-        if (!control) NoEsDelTipo(nombre, typeid(T).name());
+    T* En(std::size_t fila) const {
+        T* control = fila < widgets.size() ? dynamic_cast<T*>(widgets[fila]) : nullptr;
+        if (!control) NoEsDelTipo(fila, typeid(T).name());
         return control;
     }
 
   private:
-    QWidget* BuscarWidget(std::string_view nombre) const;
-    [[noreturn]] static void NoEsDelTipo(std::string_view nombre, const char* tipo);
+    [[noreturn]] static void NoEsDelTipo(std::size_t fila, const char* tipo);
 };
 
 // Appends one row to a sorted list; the list places it in alphabetical order
@@ -99,14 +102,14 @@ ui::Medidas MedidasDe(const QWidget* w);
 
 // Builds every control of `diseno` inside `cliente`, each frame's controls
 // inside their frame: objectName, caption, flags, accessible name, a list's
-// rows and the tab order of the table. Nothing is placed yet.
+// rows and the tab order of the table; the first control that takes the
+// focus has it. Nothing is placed yet.
 ControlesConstruidos ConstruirControles(const ui::DisenoVentana& diseno, QWidget* cliente);
 
-// Scales the table by the smallest factor (never below 1) with which every
-// control's content fits its box at the font in use, and places every
-// control; `cliente` takes the size of the client area. Given the
-// `espacio` the client area may take at most, the window's font shrinks
-// where that factor would not fit it (ui/Colocacion.h).
+// Lays the table out by the fit rule (ui/Ajuste.h) at the font `cliente`
+// inherits, shrunk where the client area would not fit `espacio` (when
+// given), and places every control; `cliente` takes the size of the
+// client area.
 void Colocar(const ui::DisenoVentana& diseno, ControlesConstruidos& construidos, QWidget* cliente,
              const QSize& espacio = {});
 

@@ -8,10 +8,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcutEvent>
+#include <string>
 
 #include "Aplicacion.h"
 #include "VentanaFija.h"
 #include "ui/DisenoVelmora.h"
+#include "ui/Menus.h"
 
 namespace velmora::qt {
 
@@ -19,10 +21,9 @@ using namespace velmora::ui;
 
 namespace {
 
-// A menu bar whose access keys open the first menu that has them. Both
-// menus use the key A; the toolkit would take turns between the two on each
-// Alt+A, so that Alt+A C calculated only every other time. As on Windows,
-// Alt+A opens "&Amortizacion" each time.
+// A menu bar whose access keys open the first menu that has them
+// (ui/Menus.h), each time: the toolkit would take turns between two menus
+// with the same key, so that Alt+A C calculated only every other time.
 class BarraDeMenus : public QMenuBar {
   public:
     using QMenuBar::QMenuBar;
@@ -31,14 +32,13 @@ class BarraDeMenus : public QMenuBar {
     bool event(QEvent* evento) override {
         if (evento->type() == QEvent::Shortcut) {
             auto* atajo = static_cast<QShortcutEvent*>(evento);
-            if (atajo->isAmbiguous()) {
-                for (QAction* menu : actions()) {
-                    if (menu->isVisible() && menu->isEnabled() &&
-                        QKeySequence::mnemonic(menu->text()) == atajo->key()) {
-                        setActiveAction(menu);
-                        return true;
-                    }
-                }
+            const int tecla = atajo->key()[0].key();
+            const int menu = atajo->isAmbiguous() && tecla >= Qt::Key_A && tecla <= Qt::Key_Z
+                                 ? MenuDeTecla(kMenuVelmora, char('a' + (tecla - Qt::Key_A)))
+                                 : -1;
+            if (menu >= 0 && menu < actions().size()) {
+                setActiveAction(actions()[menu]);
+                return true;
             }
         }
         return QMenuBar::event(evento);
@@ -62,21 +62,22 @@ VentanaVelmora::VentanaVelmora(QWidget* padre)
     cliente->setObjectName(QStringLiteral("cliente"));
     setCentralWidget(cliente);
     controles_ = ConstruirControles(kDisenoVelmora, cliente);
-    lblResultado_ = controles_.Buscar<QLabel>("lblResultado");
-    for (const Campo& campo : kCampos) {
-        // A text too long for the field was refused, however it came.
-        connect(controles_.Buscar<QLineEdit>(campo.nombre), &QLineEdit::inputRejected, this,
-                [this, id = campo.id] { formulario_.TextoDemasiadoLargo(id); });
+    for (std::size_t i = 0; i < kControlesVelmora.size(); ++i) {
+        const Control& c = kControlesVelmora[i];
+        if (c.orden != Orden::Ninguna) {
+            connect(controles_.En<QPushButton>(i), &QPushButton::clicked, this,
+                    [this, orden = c.orden] { formulario_.Ejecutar(orden); });
+        }
+        if (c.campo) {
+            // A text too long for the field was refused, however it came.
+            connect(controles_.En<QLineEdit>(i), &QLineEdit::inputRejected, this,
+                    [this, campo = *c.campo] { formulario_.TextoDemasiadoLargo(campo); });
+        }
     }
-
     CrearMenus();
-
-    connect(controles_.Buscar<QPushButton>("cmdCalcular"), &QPushButton::clicked, this,
-            [this] { formulario_.cmdCalcular_Click(); });
 
     // Laid out for the screen it is on, and placed there.
     ColocarEnPantalla(this, [this](const QSize& espacio) { AjustarAlEspacio(espacio); });
-    controles_.Buscar<QLineEdit>(DatosDe(IdCampo::txtPrecioCocheDiesel).nombre)->setFocus();
     formulario_.Form_Load();
 }
 
@@ -119,12 +120,8 @@ void VentanaVelmora::CrearMenus() {
     }
 }
 
-TextosCampos VentanaVelmora::LeerCampos() const {
-    TextosCampos textos;
-    for (const Campo& campo : kCampos) {
-        textos[campo.id] = controles_.Buscar<QLineEdit>(campo.nombre)->text().toStdString();
-    }
-    return textos;
+std::string VentanaVelmora::LeerCampo(IdCampo campo) const {
+    return controles_.En<QLineEdit>(FilaDelCampo(kControlesVelmora, campo))->text().toStdString();
 }
 
 ConfiguracionRegional VentanaVelmora::ConfiguracionRegionalDelSistema() {
@@ -145,21 +142,26 @@ void VentanaVelmora::PonerTituloVentana(std::string_view titulo) {
 }
 
 void VentanaVelmora::EscribirResultado(std::string_view texto) {
-    lblResultado_->setText(Texto(texto));
+    auto* resultado = controles_.En<QLabel>(FilaDelResultado(kControlesVelmora));
+    resultado->setText(Texto(texto));
     // A screen reader reads the result from the description.
-    lblResultado_->setAccessibleDescription(Texto(texto));
+    resultado->setAccessibleDescription(Texto(texto));
 }
 
-void VentanaVelmora::MostrarMensaje(std::string_view texto) {
+void VentanaVelmora::MostrarMensaje(std::string_view texto, std::function<void()> cerrada) {
     MostrarMensajeVelmora(this, Texto(texto));
+    cerrada();
 }
 
-void VentanaVelmora::MostrarVentanaFija(const DisenoVentana& diseno) {
+void VentanaVelmora::MostrarVentanaFija(const DisenoVentana& diseno,
+                                        std::function<void()> cerrada) {
     qt::MostrarVentanaFija(diseno);
+    cerrada();
 }
 
-void VentanaVelmora::Despues(std::function<void()> tarea) {
-    QMetaObject::invokeMethod(this, std::move(tarea), Qt::QueuedConnection);
+void VentanaVelmora::PedirTurno() {
+    QMetaObject::invokeMethod(
+        this, [this] { formulario_.Turno(); }, Qt::QueuedConnection);
 }
 
 void VentanaVelmora::Terminar() {

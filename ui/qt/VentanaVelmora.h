@@ -4,18 +4,18 @@
 // How the pieces meet:
 //   - ui/DisenoVelmora.h describes the controls (twips, tab order) and the
 //     menu bar; the ConstructorVentana builds them.
-//   - What each handler does is ui/FormularioVelmora.h's, the same for
-//     every front end: this window only connects its events to those
-//     handlers and implements FrenteVelmora for them (read the fields, write
-//     the result, show a message or a fixed window, end the program).
+//   - What each command does is ui/FormularioVelmora.h's, the same for
+//     every front end: this window connects each row that carries a
+//     command (the button, the menu entries) and each field to it, and
+//     implements FrenteVelmora for it (read a field, write the result, show
+//     a message or a fixed window, call back from the event loop, end the
+//     program).
 #pragma once
 
 #include <QMainWindow>
 
 #include "ConstructorVentana.h"
 #include "ui/FormularioVelmora.h"
-
-class QLabel;
 
 namespace velmora::qt {
 
@@ -33,18 +33,18 @@ class VentanaVelmora : public QMainWindow, private ui::FrenteVelmora {
     void AjustarAlEspacio(const QSize& espacio);
 
     // FrenteVelmora
-    TextosCampos LeerCampos() const override;
+    std::string LeerCampo(IdCampo campo) const override;
     ConfiguracionRegional ConfiguracionDelUsuario() const override;
     std::string TituloVentana() const override;
     void PonerTituloVentana(std::string_view titulo) override;
     void EscribirResultado(std::string_view texto) override;
-    void MostrarMensaje(std::string_view texto) override;
-    void MostrarVentanaFija(const ui::DisenoVentana& diseno) override;
-    void Despues(std::function<void()> tarea) override;
+    void MostrarMensaje(std::string_view texto, std::function<void()> cerrada) override;
+    void MostrarVentanaFija(const ui::DisenoVentana& diseno,
+                            std::function<void()> cerrada) override;
+    void PedirTurno() override;
     void Terminar() override;
 
     ControlesConstruidos controles_;
-    QLabel* lblResultado_ = nullptr;
     ui::FormularioVelmora formulario_{*this};
 };
 

@@ -6,9 +6,13 @@
 #include <QList>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
+#include "ui/Opciones.h"
 #include "ui/qt/Aplicacion.h"
 #include "ui/qt/VentanaVelmora.h"
 
@@ -71,12 +75,25 @@ void SinBusPropio() {
     qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 }
 
+// What the command line asks for (ui/Opciones.h), and saying it.
+std::optional<velmora::ui::Salida> Ordenes(int argc, char* argv[]) {
+    const std::vector<std::string_view> argumentos(argv + 1, argv + argc);
+    return velmora::ui::LineaDeOrdenes(argumentos);
+}
+int Decir(const velmora::ui::Salida& salida) {
+    std::fprintf(salida.error ? stderr : stdout, "%s\n", salida.linea.c_str());
+    return salida.estado;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // --help and --version need no display.
+    if (const auto salida = Ordenes(argc, argv); salida && !salida->error) return Decir(*salida);
     SinBusPropio();
     manejadorPrevio = qInstallMessageHandler(AlArrancar);
-    QApplication app(argc, argv);
+    QApplication app(argc, argv);  // takes the toolkit's own options out of argv
+    if (const auto salida = Ordenes(argc, argv)) return Decir(*salida);
     qInstallMessageHandler(Despues);
     for (const auto& [tipo, texto] : retenidos) {
         manejadorPrevio ? manejadorPrevio(tipo, QMessageLogContext(), texto)

@@ -1,45 +1,29 @@
-// Velmora's page: the third front end, beside the Linux and Windows ones.
+// Velmora's page: the front end in the browser, beside the Linux and Windows
+// ones.
 //
 // It draws the windows of the tables the module hands it (velmora.wasm,
 // built from calc/ and ui/; no table is copied here), implements
-// FrenteVelmora as Module.frente for the shared handlers of
-// ui/FormularioVelmora, and turns the user's events into calls of those
-// handlers. What a command does, what a calculation gives, how much room a
-// control needs, how a window fits the screen and what a field takes of a
-// text are the module's; this script only measures, draws and listens.
+// FrenteVelmora as Module.frente for the shared commands of
+// ui/FormularioVelmora, and turns the user's events into calls of them. What
+// a command does, what a calculation gives, how much room a control needs,
+// how a window fits the screen, what a field takes of a text, which menu a
+// key opens and what the picture of an answer says are the module's; this
+// script only measures, draws and listens.
 //
 // Texts reach the page only as text (textContent, value), never as markup.
 'use strict';
 
 (() => {
-  const LETRA = 13;                 // CSS pixels of the windows' font before it is fitted
   const PUNTOS_POR_PIXEL = 0.75;    // 72 points to 96 CSS pixels
-  const MARGEN_PAGINA = 16;         // CSS pixels around the main window
 
-  let M = null;                     // the module
-  let T = null;                     // the window tables, the menu bar, the constants
+  let velmora = null;               // the module: its tables, commands and rules
+  let tablas = null;                // the window tables, the menu bar, the fixed texts
   const lienzo = document.createElement('canvas').getContext('2d');
   const escritorio = document.getElementById('escritorio');
   let principal = null;             // the main window, once drawn
   let terminado = false;
 
-  // ---- texts between the page and the module ----------------------------
-
-  const cadena = (puntero) => M.UTF8ToString(puntero);
-
-  // A UTF-16 text through one of the module's UTF-16 functions.
-  function porUtf16(funcion, texto) {
-    const bytes = (texto.length + 1) * 2;
-    const puntero = M._malloc(bytes);
-    try {
-      M.stringToUTF16(texto, puntero, bytes);
-      return M.UTF16ToString(funcion(puntero, texto.length));
-    } finally {
-      M._free(puntero);
-    }
-  }
-  const textoPegado = (texto) => porUtf16(M._velmora_texto_pegado, texto);
-  const textoTecleado = (texto) => porUtf16(M._velmora_texto_tecleado, texto);
+  const px = (elemento, propiedad) => parseFloat(getComputedStyle(elemento)[propiedad]) || 0;
 
   // The user's decimal and digit-group separators, from the browser's
   // language: "1.234.567,5" in Spanish, "1,234,567.5" in English.
@@ -54,15 +38,12 @@
     const i = titulo.indexOf('&');
     if (i < 0 || i + 1 >= titulo.length) {
       elemento.textContent = titulo;
-      return '';
+      return;
     }
     const tecla = document.createElement('u');
     tecla.textContent = titulo[i + 1];
     elemento.append(titulo.slice(0, i), tecla, titulo.slice(i + 2));
-    return titulo[i + 1].toLowerCase();
   }
-
-  // ---- a window drawn from its table ------------------------------------
 
   function crear(etiqueta, clase) {
     const e = document.createElement(etiqueta);
@@ -70,131 +51,120 @@
     return e;
   }
 
+  // ---- a window drawn from its table ------------------------------------
+
   // The controls of window `indice` inside `cliente`, each frame's controls
   // inside their frame, in the order of the table (which is the keyboard's).
   function construir(indice, cliente) {
-    const controles = T.ventanas[indice].controles;
-    const elementos = new Map();
+    const { Tipo } = velmora;
+    const controles = tablas.ventanas[indice].controles;
+    const elementos = [];
     controles.forEach((c, i) => {
-      const padre = c.contenedor ? elementos.get(c.contenedor) : cliente;
+      const padre = c.contenedor === null ? cliente : elementos[c.contenedor];
       const siguiente = controles[i + 1];
       let e;
-      switch (c.tipo) {
-        case 'Marco': {
-          // A group named by its caption.
-          e = crear('fieldset', 'marco');
-          const leyenda = crear('legend');
-          leyenda.textContent = c.titulo;
-          e.append(crear('div', 'borde-marco'), leyenda);
-          break;
+      if (c.tipo === Tipo.Marco) {
+        // A group named by its caption.
+        e = crear('fieldset', 'marco');
+        const leyenda = crear('legend');
+        leyenda.textContent = c.titulo;
+        e.append(crear('div', 'borde-marco'), leyenda);
+      } else if (c.tipo === Tipo.Etiqueta) {
+        if (c.resultado) {
+          // The result box: a status region, read out when it changes.
+          e = crear('output', 'etiqueta');
+          e.setAttribute('role', 'status');
+          e.setAttribute('aria-live', 'polite');
+        } else if (siguiente && siguiente.campo !== null && siguiente.contenedor === c.contenedor) {
+          // The caption beside a field labels it.
+          e = crear('label', 'etiqueta');
+          e.htmlFor = siguiente.nombre;
+        } else {
+          e = crear('span', 'etiqueta');
         }
-        case 'Etiqueta':
-          if (c.nombre === 'lblResultado') {
-            // The result box: a status region, read out when it changes.
-            e = crear('output', 'etiqueta');
-            e.setAttribute('role', 'status');
-            e.setAttribute('aria-live', 'polite');
-            if (c.nombreAccesible) e.setAttribute('aria-label', c.nombreAccesible);
-          } else if (siguiente && siguiente.tipo === 'Campo' &&
-                     siguiente.contenedor === c.contenedor) {
-            // The caption beside a field labels it.
-            e = crear('label', 'etiqueta');
-            e.htmlFor = siguiente.nombre;
-          } else {
-            e = crear('span', 'etiqueta');
-          }
-          e.textContent = c.titulo;
-          if (c.centrado) e.classList.add('centrado');
-          if (c.opaco) e.classList.add('opaco');
-          if (c.fondoBlanco) e.classList.add('fondo-blanco');
-          break;
-        case 'Campo':
-          e = crear('input', 'campo');
-          e.type = 'text';
-          e.inputMode = 'decimal';
-          e.autocomplete = 'off';
-          e.spellcheck = false;
-          e.setAttribute('autocapitalize', 'off');
-          e.setAttribute('autocorrect', 'off');
-          break;
-        case 'Boton':
-          e = crear('button', 'boton');
-          e.type = 'button';
-          e.textContent = c.titulo;
-          break;
-        case 'Lista': {
-          // A sorted list box: its rows in ascending order without regard
-          // to case, whatever the order they are added in.
-          e = crear('select', 'lista');
-          e.size = c.filas.length;
-          if (c.nombreAccesible) e.setAttribute('aria-label', c.nombreAccesible);
-          for (const fila of c.filas) {
-            const opcion = crear('option');
-            opcion.textContent = fila;
-            const despues = [...e.options].find(
-              (o) => o.text.toLowerCase() > fila.toLowerCase());
-            e.insertBefore(opcion, despues || null);
-          }
-          e.selectedIndex = -1;
-          break;
+        e.textContent = c.titulo;
+        e.classList.toggle('centrado', c.centrado);
+        e.classList.toggle('opaco', c.opaco);
+        e.classList.toggle('fondo-blanco', c.fondoBlanco);
+      } else if (c.tipo === Tipo.Campo) {
+        e = crear('input', 'campo');
+        Object.assign(e, { type: 'text', inputMode: 'decimal', autocomplete: 'off', spellcheck: false });
+        e.setAttribute('autocapitalize', 'off');
+        e.setAttribute('autocorrect', 'off');
+      } else if (c.tipo === Tipo.Boton) {
+        e = crear('button', 'boton');
+        e.type = 'button';
+        e.textContent = c.titulo;
+        if (c.orden !== velmora.Orden.Ninguna) e.addEventListener('click', () => velmora.ejecutar(c.orden));
+      } else if (c.tipo === Tipo.Lista) {
+        // A sorted list box: its rows in ascending order without regard
+        // to case, whatever the order they are added in.
+        e = crear('select', 'lista');
+        e.size = c.filas.length;
+        for (const fila of c.filas) {
+          const opcion = crear('option');
+          opcion.textContent = fila;
+          const despues = [...e.options].find((o) => o.text.toLowerCase() > fila.toLowerCase());
+          e.insertBefore(opcion, despues || null);
         }
-        case 'Linea':
-          e = crear('div', 'linea');
-          e.setAttribute('aria-hidden', 'true');
-          break;
-        default:
-          return;
+        e.selectedIndex = -1;
+      } else {
+        e = crear('div', 'linea');
+        e.setAttribute('aria-hidden', 'true');
       }
+      // A field is named by the caption that labels it.
+      if (c.nombreAccesible && c.tipo !== Tipo.Campo) e.setAttribute('aria-label', c.nombreAccesible);
       e.id = c.nombre;
       padre.append(e);
-      elementos.set(c.nombre, e);
+      elementos.push(e);
     });
     return elementos;
   }
 
-  // Places the controls of window `indice` by the fit rule: the factor with
-  // which every caption, field, button and list row fits at the font in use,
-  // the font shrinking where the window would be wider than `ancho` pixels.
+  // Places the controls of window `indice` by the module's fit rule, at the
+  // font the window's style gives, shrunk where the window would be wider
+  // than `ancho` pixels. The module measures through the page: a text's
+  // width, a line, a list's row and the borders, at each font it tries.
   function colocar(indice, raiz, cliente, elementos, ancho) {
     const familia = getComputedStyle(raiz).fontFamily;
-    const medir = (px) => {
-      cliente.style.fontSize = `${px}px`;
-      lienzo.font = `${px}px ${familia}`;
-      const linea = Math.ceil(px * 1.2);
-      return M._velmora_ajustar(indice, linea, linea, filaDeLista(elementos, linea), 1, 1);
+    const primero = (etiqueta) => elementos.find((e) => e.tagName === etiqueta);
+    const medidor = {
+      PonerLetra(puntos) {
+        cliente.style.fontSize = `${puntos / PUNTOS_POR_PIXEL}px`;
+        lienzo.font = `${puntos / PUNTOS_POR_PIXEL}px ${familia}`;
+        const linea = Math.ceil(px(cliente, 'lineHeight'));
+        const lista = primero('SELECT');
+        const fila = lista && lista.options.length ? lista.options[0].getBoundingClientRect().height : 0;
+        return {
+          altoDeLetra: linea,
+          altoFilaLista: fila > 0 ? Math.ceil(fila) : linea,
+          bordeCampo: primero('INPUT') ? px(primero('INPUT'), 'borderTopWidth') : 0,
+          bordeLista: lista ? px(lista, 'borderTopWidth') : 0,
+        };
+      },
+      AnchoDeTexto: (texto) => Math.ceil(lienzo.measureText(texto).width),
     };
-    let px = LETRA;
-    let factor = medir(px);
-    const cabe = M._velmora_factor_que_cabe(indice, Math.max(1, ancho), 1 << 20);
-    const minimos = M._velmora_puntos_minimos();
-    while (factor > cabe && px * PUNTOS_POR_PIXEL > minimos) {
-      px = M._velmora_puntos_para_caber(px * PUNTOS_POR_PIXEL, factor, cabe) / PUNTOS_POR_PIXEL;
-      factor = medir(px);
-    }
-    const controles = T.ventanas[indice].controles;
-    const cajas = new Int32Array(M.HEAP32.buffer, M._velmora_cajas(), 4 * controles.length + 2);
-    controles.forEach((c, i) => {
-      const e = elementos.get(c.nombre);
-      const [x, y, w, h] = cajas.subarray(4 * i, 4 * i + 4);
-      Object.assign(e.style, { left: `${x}px`, top: `${y}px`, width: `${w}px`, height: `${h}px` });
-      if (c.tipo === 'Marco') {
-        // The frame's line runs through the middle of its caption band.
-        e.firstChild.style.top = `${Math.ceil(px * 1.2 / 2)}px`;
+    cliente.style.fontSize = '';
+    const hecho = velmora.ajustar(indice,
+      { puntos: px(raiz, 'fontSize') * PUNTOS_POR_PIXEL, ancho: Math.max(1, Math.floor(ancho)), alto: 1 << 20 },
+      medidor);
+    tablas.ventanas[indice].controles.forEach((c, i) => {
+      const { x, y, ancho: w, alto: h } = hecho.cajas[i];
+      Object.assign(elementos[i].style, { left: `${x}px`, top: `${y}px`, width: `${w}px`, height: `${h}px` });
+      // The frame's line runs through the middle of its caption band.
+      if (c.tipo === velmora.Tipo.Marco) {
+        elementos[i].firstChild.style.top = `${Math.ceil(px(cliente, 'lineHeight') / 2)}px`;
       }
     });
-    cliente.style.width = `${cajas[4 * controles.length]}px`;
-    cliente.style.height = `${cajas[4 * controles.length + 1]}px`;
+    Object.assign(cliente.style, { width: `${hecho.ancho}px`, height: `${hecho.alto}px` });
   }
 
-  // The height of a list's row at the font in use, as the list draws it.
-  function filaDeLista(elementos, linea) {
-    for (const e of elementos.values()) {
-      if (e.tagName === 'SELECT' && e.options.length) {
-        const alto = e.options[0].getBoundingClientRect().height;
-        if (alto > 0) return Math.ceil(alto);
-      }
-    }
-    return linea;
+  // The width a window may take: what `contenedor` leaves inside its
+  // padding, or the window's own largest width, less the window's borders.
+  function anchoPara(ventana, contenedor) {
+    const libre = contenedor ? contenedor.clientWidth - px(contenedor, 'paddingLeft') -
+      px(contenedor, 'paddingRight') : px(ventana, 'maxWidth');
+    return libre - px(ventana, 'borderLeftWidth') - px(ventana, 'borderRightWidth');
   }
 
   // A window's frame: the title bar (the icon, its title, a close button
@@ -212,11 +182,12 @@
       const boton = crear('button', 'cerrar');
       boton.type = 'button';
       boton.textContent = '×';
-      boton.setAttribute('aria-label', 'Cerrar');
+      boton.setAttribute('aria-label', tablas.cerrar);
       boton.addEventListener('click', cerrar);
       barra.append(boton);
     }
     raiz.append(barra);
+    raiz.setAttribute('aria-labelledby', cabecera.id);
     return cabecera;
   }
 
@@ -225,23 +196,23 @@
   const modalAbierto = () => document.querySelector('dialog[open]') !== null;
 
   // Shows `dialogo` modally: the rest of the page takes no input until it
-  // closes, Escape closes it, and it is gone once closed.
-  function mostrarModal(dialogo, foco) {
-    cerrarMenus();
+  // closes, Escape closes it, and it is gone once closed, which the module
+  // hears (a page's dialog does not block the handler that opened it).
+  function mostrarModal(dialogo) {
+    cerrarMenus(false);
     escritorio.append(dialogo);
-    dialogo.addEventListener('close', () => dialogo.remove());
+    dialogo.addEventListener('close', () => {
+      dialogo.remove();
+      if (!terminado) velmora.modalCerrado();
+    });
     dialogo.showModal();
-    if (foco) foco.focus();
   }
 
   // A message box: titled "Velmora", the text as its only content, one
-  // "Aceptar" button. One box at a time: a message that comes while one is
-  // open is not stacked on it.
+  // "Aceptar" button.
   function mostrarMensaje(texto) {
-    if (modalAbierto() || terminado) return;
     const dialogo = crear('dialog', 'ventana mensaje-velmora');
-    const titulo = marcoDeVentana(dialogo, T.tituloAplicacion, 'h2', null);
-    dialogo.setAttribute('aria-labelledby', titulo.id);
+    const titulo = marcoDeVentana(dialogo, tablas.tituloAplicacion, 'h2', null);
     const parrafo = crear('p', 'mensaje');
     parrafo.id = `${titulo.id}-texto`;
     parrafo.textContent = texto.replace(/\r\n/g, '\n');
@@ -249,92 +220,79 @@
     const botones = crear('div', 'botones');
     const aceptar = crear('button');
     aceptar.type = 'button';
-    aceptar.textContent = 'Aceptar';
+    aceptar.textContent = tablas.aceptar;
     aceptar.addEventListener('click', () => dialogo.close());
     botones.append(aceptar);
     dialogo.append(parrafo, botones);
-    mostrarModal(dialogo, aceptar);
+    mostrarModal(dialogo);
+    aceptar.focus();
   }
 
   // The examples or the formula window, built afresh from its table each
   // time it opens.
   function mostrarVentanaFija(nombre) {
-    if (modalAbierto() || terminado) return;
-    const indice = T.ventanas.findIndex((v) => v.nombre === nombre);
-    if (indice < 0) return;
-    const v = T.ventanas[indice];
+    const indice = tablas.ventanas.findIndex((v) => v.nombre === nombre);
+    const v = tablas.ventanas[indice];
     const dialogo = crear('dialog', 'ventana');
     dialogo.id = v.nombre;
-    const titulo = marcoDeVentana(dialogo, v.titulo, 'h2', () => dialogo.close());
-    dialogo.setAttribute('aria-labelledby', titulo.id);
+    marcoDeVentana(dialogo, v.titulo, 'h2', () => dialogo.close());
     const cliente = crear('div', 'cliente');
     dialogo.append(cliente);
     // Open first, so that its controls are measured as they are drawn.
-    mostrarModal(dialogo, null);
+    mostrarModal(dialogo);
     const elementos = construir(indice, cliente);
-    colocar(indice, dialogo, cliente, elementos, anchoDisponible() - 16);
-    const foco = [...elementos.values()].find((e) => e.matches('input, button, select')) ||
-                 dialogo.querySelector('.cerrar');
-    foco.focus();
+    colocar(indice, dialogo, cliente, elementos, anchoPara(dialogo, null));
+    const c = v.controles.findIndex((x) => x.foco);
+    (c >= 0 ? elementos[c] : dialogo.querySelector('.cerrar')).focus();
   }
 
   // ---- the menu bar -----------------------------------------------------
 
-  const menus = [];   // {boton, desplegable, tecla, entradas: [{boton, tecla}]}
+  const menus = [];   // {boton, desplegable, entradas: [{boton, tecla, orden}]}
+  let focoAntesDelMenu = null;
 
   function construirMenus(barra) {
     let actual = null;
-    for (const entrada of T.menu) {
-      if (entrada.tipo === 'Menu') {
+    for (const entrada of tablas.menu) {
+      const boton = crear('button', entrada.tipo === velmora.TipoEntrada.Orden ? 'entrada' : '');
+      boton.type = 'button';
+      boton.id = entrada.nombre;
+      boton.setAttribute('role', 'menuitem');
+      boton.tabIndex = -1;
+      if (entrada.tipo === velmora.TipoEntrada.Menu) {
         const menu = crear('div', 'menu');
-        const boton = crear('button');
-        boton.type = 'button';
-        boton.id = entrada.nombre;
-        boton.setAttribute('role', 'menuitem');
         boton.setAttribute('aria-haspopup', 'menu');
         boton.setAttribute('aria-expanded', 'false');
-        boton.tabIndex = -1;
-        const tecla = conTecla(boton, entrada.titulo);
+        conTecla(boton, entrada.titulo);
         const desplegable = crear('div', 'desplegable');
         desplegable.setAttribute('role', 'menu');
         desplegable.setAttribute('aria-labelledby', boton.id);
         desplegable.hidden = true;
         menu.append(boton, desplegable);
         barra.append(menu);
-        actual = { boton, desplegable, tecla, entradas: [] };
+        const i = menus.length;
+        actual = { boton, desplegable, entradas: [] };
         menus.push(actual);
-        boton.addEventListener('click', () => {
-          if (desplegable.hidden) abrirMenu(menus.indexOf(menuDe(boton)));
-          else cerrarMenus(true);
-        });
-        boton.addEventListener('keydown', (e) => teclaEnBarra(e, menus.indexOf(menuDe(boton))));
-      } else if (entrada.tipo === 'Separador') {
+        boton.addEventListener('click', () => (desplegable.hidden ? abrirMenu(i) : cerrarMenus(true)));
+        boton.addEventListener('keydown', (e) => teclaEnBarra(e, i));
+      } else if (entrada.tipo === velmora.TipoEntrada.Separador) {
         const linea = crear('div', 'separador');
         linea.id = entrada.nombre;
         linea.setAttribute('role', 'separator');
         actual.desplegable.append(linea);
       } else {
-        const boton = crear('button', 'entrada');
-        boton.type = 'button';
-        boton.id = entrada.nombre;
-        boton.setAttribute('role', 'menuitem');
-        boton.tabIndex = -1;
-        const tecla = conTecla(boton, entrada.titulo);
-        const orden = entrada.orden;
-        boton.addEventListener('click', () => ejecutar(orden));
+        conTecla(boton, entrada.titulo);
+        boton.addEventListener('click', () => ejecutar(entrada.orden));
         const menu = actual;
         boton.addEventListener('keydown', (e) => teclaEnMenu(e, menu));
         actual.desplegable.append(boton);
-        actual.entradas.push({ boton, tecla, orden });
+        actual.entradas.push({ boton, tecla: entrada.tecla, orden: entrada.orden });
       }
     }
     // The first menu is reached by Tab from nowhere else: the bar is one
     // stop, as a desktop's menu bar is reached by its keys.
     if (menus.length) menus[0].boton.tabIndex = 0;
   }
-
-  const menuDe = (boton) => menus.find((m) => m.boton === boton);
-  let focoAntesDelMenu = null;
 
   function abrirMenu(i, primera = true) {
     if (modalAbierto() || terminado) return;
@@ -343,8 +301,7 @@
     const menu = menus[i];
     menu.desplegable.hidden = false;
     menu.boton.setAttribute('aria-expanded', 'true');
-    if (primera && menu.entradas.length) menu.entradas[0].boton.focus();
-    else menu.boton.focus();
+    (primera && menu.entradas.length ? menu.entradas[0].boton : menu.boton).focus();
   }
 
   function cerrarMenus(devolverFoco) {
@@ -358,14 +315,15 @@
     if (devolverFoco) focoAntesDelMenu = null;
   }
 
+  const otroMenu = (i, tecla) => (i + (tecla === 'ArrowRight' ? 1 : menus.length - 1)) % menus.length;
+
   function teclaEnBarra(e, i) {
     if (e.key === 'ArrowDown' || e.key === 'Enter' || e.key === ' ') {
       e.preventDefault();
       abrirMenu(i);
     } else if (e.key === 'ArrowRight' || e.key === 'ArrowLeft') {
       e.preventDefault();
-      const otro = (i + (e.key === 'ArrowRight' ? 1 : menus.length - 1)) % menus.length;
-      menus[otro].boton.focus();
+      menus[otroMenu(i, e.key)].boton.focus();
     } else if (e.key === 'Escape') {
       cerrarMenus(true);
     }
@@ -376,14 +334,12 @@
   function teclaEnMenu(e, menu) {
     const entradas = menu.entradas.map((x) => x.boton);
     const i = entradas.indexOf(document.activeElement);
-    const m = menus.indexOf(menu);
     if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
       e.preventDefault();
-      const paso = e.key === 'ArrowDown' ? 1 : entradas.length - 1;
-      entradas[(i + paso) % entradas.length].focus();
+      entradas[(i + (e.key === 'ArrowDown' ? 1 : entradas.length - 1)) % entradas.length].focus();
     } else if (e.key === 'ArrowRight' || e.key === 'ArrowLeft') {
       e.preventDefault();
-      abrirMenu((m + (e.key === 'ArrowRight' ? 1 : menus.length - 1)) % menus.length);
+      abrirMenu(otroMenu(menus.indexOf(menu), e.key));
     } else if (e.key === 'Escape') {
       e.preventDefault();
       cerrarMenus(true);
@@ -399,22 +355,20 @@
   }
 
   // A menu command: the menus close, the focus goes back where it was, and
-  // the command's handler runs once this event has ended (as a desktop's
-  // menu runs it from its event loop).
+  // the command runs once this event has ended (as a desktop's menu runs it
+  // from its event loop).
   function ejecutar(orden) {
     cerrarMenus(true);
     setTimeout(() => {
-      if (!terminado) M._velmora_orden(orden);
+      if (!terminado) velmora.ejecutar(orden);
     }, 0);
   }
 
-  // Alt and an access key opens the first menu that has that key (both menus
-  // use A: Alt+A opens "Amortizacion", as on the desktop).
+  // Alt and an access key opens the first menu that has that key.
   document.addEventListener('keydown', (e) => {
     if (!principal || terminado || modalAbierto()) return;
     if (e.altKey && !e.ctrlKey && !e.metaKey && /^Key[A-Z]$/.test(e.code)) {
-      const tecla = e.code.slice(3).toLowerCase();
-      const i = menus.findIndex((m) => m.tecla === tecla);
+      const i = velmora.menuDeTecla(e.code.slice(3));
       if (i >= 0) {
         e.preventDefault();
         abrirMenu(i);
@@ -429,10 +383,10 @@
 
   let campos = [];
 
-  // Every edit of a field: what the field takes of the text (the first line
-  // of a paste or a drop, no character that draws nothing, a tab as a
-  // blank), and a text longer than the bound refused whole, with the
-  // message that names the field, which keeps its text.
+  // Every edit of a field: what the field takes of what it brings (the
+  // module's rule: the first line of a paste or a drop, no character that
+  // draws nothing, a tab as a blank, nothing where the field would hold too
+  // much, and then the message that names the field).
   function vigilarCampo(campo, indice) {
     campo.addEventListener('beforeinput', (e) => {
       if (!e.inputType.startsWith('insert') || e.inputType === 'insertCompositionText') return;
@@ -440,33 +394,17 @@
       if (entrante == null && e.dataTransfer) entrante = e.dataTransfer.getData('text/plain');
       if (entrante == null) entrante = e.inputType === 'insertLineBreak' ? '\n' : '';
       const pegado = e.inputType === 'insertFromPaste' || e.inputType === 'insertFromDrop';
-      const tomado = pegado ? textoPegado(entrante) : textoTecleado(entrante);
       const inicio = campo.selectionStart ?? campo.value.length;
       const fin = campo.selectionEnd ?? inicio;
-      if (campo.value.length - (fin - inicio) + tomado.length > T.largoMaximoCampo) {
-        e.preventDefault();
-        M._velmora_texto_demasiado_largo(indice);
-        return;
-      }
+      const tomado = velmora.entrada(indice, campo.value.length, fin - inicio, entrante, pegado);
       if (tomado !== entrante) {
         e.preventDefault();
-        if (tomado || fin > inicio) {
+        if (tomado !== null && (tomado || fin > inicio)) {
           campo.setRangeText(tomado, inicio, fin, 'end');
           campo.dispatchEvent(new Event('input', { bubbles: true }));
         }
       }
     });
-  }
-
-  // Sets a field as a program does (the address's fragment): as the field
-  // takes a typed text, or not at all when it is too long.
-  function ponerCampo(indice, texto) {
-    const tomado = textoTecleado(texto);
-    if (tomado.length > T.largoMaximoCampo) {
-      M._velmora_texto_demasiado_largo(indice);
-      return;
-    }
-    campos[indice].value = tomado;
   }
 
   // ---- a calculation you can send ----------------------------------------
@@ -475,33 +413,30 @@
   // fragment, which a browser never sends to a server.
   function enLaDireccion() {
     const parametros = new URLSearchParams();
-    T.campos.forEach((nombre, i) => parametros.set(nombre, campos[i].value));
+    tablas.campos.forEach((nombre, i) => parametros.set(nombre, campos[i].value));
     history.replaceState(null, '', `#${parametros.toString()}`);
   }
 
   // An address whose fragment holds field texts fills the fields and
-  // calculates, as if the user had pressed "Calcular".
+  // calculates, as if the user had pressed "Calcular"; a text a field
+  // refuses gets its message instead.
   function desdeLaDireccion() {
     if (location.hash.length < 2) return;
     const parametros = new URLSearchParams(location.hash.slice(1));
-    if (!T.campos.some((nombre) => parametros.has(nombre))) return;
-    T.campos.forEach((nombre, i) => ponerCampo(i, parametros.get(nombre) || ''));
-    M._velmora_calcular();
+    if (!tablas.campos.some((nombre) => parametros.has(nombre))) return;
+    const tomados = tablas.campos.map((nombre, i) => velmora.entrada(i, 0, 0, parametros.get(nombre) || '', false));
+    if (tomados.includes(null)) return;
+    tomados.forEach((texto, i) => { campos[i].value = texto; });
+    velmora.ejecutar(velmora.Orden.Calcular);
   }
 
   // ---- the main window ----------------------------------------------------
 
-  function anchoDisponible() {
-    return document.documentElement.clientWidth - 2 * MARGEN_PAGINA;
-  }
-
   function dibujarPrincipal() {
-    const v = T.ventanas[0];
+    const v = tablas.ventanas[0];
     const ventana = crear('section', 'ventana');
     ventana.id = v.nombre;
     const titulo = marcoDeVentana(ventana, v.titulo, 'h1', null);
-    titulo.id = 'titulo';
-    ventana.setAttribute('aria-labelledby', titulo.id);
     const barra = crear('nav', 'barra-menus');
     barra.setAttribute('role', 'menubar');
     barra.setAttribute('aria-label', 'Menu');
@@ -511,29 +446,27 @@
     ventana.append(cliente);
     escritorio.append(ventana);
     const elementos = construir(0, cliente);
-    campos = T.campos.map((nombre) => elementos.get(nombre));
+    campos = [];
+    v.controles.forEach((c, i) => { if (c.campo !== null) campos[c.campo] = elementos[i]; });
+    tablas.campos = v.controles.filter((c) => c.campo !== null).sort((a, b) => a.campo - b.campo)
+      .map((c) => c.nombre);
     campos.forEach(vigilarCampo);
-    elementos.get('cmdCalcular').addEventListener('click', () => M._velmora_calcular());
     // Below the window, after each calculation, the picture of the answer.
     const grafica = crear('section', 'grafica');
     grafica.id = 'grafica';
     grafica.setAttribute('aria-labelledby', 'grafica-titulo');
     grafica.hidden = true;
     escritorio.append(grafica);
-    principal = { ventana, cliente, elementos, titulo, grafica };
+    const resultado = elementos[v.controles.findIndex((c) => c.resultado)];
+    principal = { ventana, cliente, elementos, titulo, grafica, resultado };
     colocarPrincipal();
-  }
-
-  // A calculation request has ended: the picture follows what the window
-  // shows, or goes where it shows no answer.
-  function alCalcular() {
-    if (terminado) return;
-    VelmoraGrafica.mostrar(principal.grafica, JSON.parse(cadena(M._velmora_grafica())));
+    elementos[v.controles.findIndex((c) => c.foco)].focus();
   }
 
   function colocarPrincipal() {
     if (!principal || terminado) return;
-    colocar(0, principal.ventana, principal.cliente, principal.elementos, anchoDisponible() - 2);
+    colocar(0, principal.ventana, principal.cliente, principal.elementos,
+      anchoPara(principal.ventana, escritorio));
   }
 
   // After "&Salir": an installed app's window closes; a tab, which a page
@@ -548,18 +481,18 @@
     const aviso = crear('section', 'terminado');
     aviso.setAttribute('role', 'alert');
     const texto = crear('p');
-    texto.textContent = 'Velmora ha terminado.';
+    texto.textContent = tablas.terminado;
     const otraVez = crear('button');
     otraVez.type = 'button';
-    otraVez.textContent = 'Volver a empezar';
+    otraVez.textContent = tablas.volverAEmpezar;
     otraVez.addEventListener('click', () => location.replace(location.pathname));
     aviso.append(texto, otraVez);
     escritorio.append(aviso);
-    document.title = T.tituloAplicacion;
+    document.title = tablas.tituloAplicacion;
     otraVez.focus();
   }
 
-  // What the shared handlers ask of the page (FrenteVelmora).
+  // What the shared commands ask of the page (FrenteVelmora).
   const frente = {
     LeerCampo: (i) => campos[i].value,
     ConfiguracionDelUsuario: configuracion,
@@ -569,23 +502,26 @@
       document.title = titulo;
     },
     EscribirResultado(texto) {
-      principal.elementos.get('lblResultado').textContent = texto;
+      principal.resultado.textContent = texto;
       enLaDireccion();
     },
     MostrarMensaje: mostrarMensaje,
     MostrarVentanaFija: mostrarVentanaFija,
-    Despues: () => setTimeout(() => M._velmora_tareas(), 0),
+    PedirTurno: () => setTimeout(() => velmora.turno(), 0),
     Terminar: terminar,
-    AnchoDeTexto: (texto) => Math.ceil(lienzo.measureText(texto).width),
+    // The picture is a page of its own (grafica.js); the window works
+    // without it.
+    MostrarGrafica(explicacion) {
+      if (!terminado && typeof VelmoraGrafica !== 'undefined') VelmoraGrafica.mostrar(principal.grafica, explicacion);
+    },
   };
 
-  CrearVelmora({ frente, alCalcular }).then((modulo) => {
-    M = modulo;
-    T = JSON.parse(cadena(M._velmora_tablas()));
+  CrearVelmora({ frente }).then((modulo) => {
+    velmora = modulo;
+    tablas = velmora.tablas();
     dibujarPrincipal();
-    M._velmora_form_load();
+    velmora.formLoad();
     escritorio.removeAttribute('aria-busy');
-    campos[0].focus();
     desdeLaDireccion();
     window.addEventListener('hashchange', desdeLaDireccion);
     let pendiente = 0;

@@ -58,15 +58,8 @@ void RegistrarClases(HINSTANCE instancia) {
 }
 
 void MostrarMensaje(HWND propietario, std::string_view texto) {
-    // One box at a time: a message posted before a box opened, that arrives
-    // inside the box's own message loop (a burst of keys refused by a full
-    // field, say), opens no second box on top of it.
-    static bool abierta = false;
-    if (abierta) return;
-    abierta = true;
     // No MB_ICON* flag: the box shows no icon.
     MessageBoxW(propietario, Utf16(texto).c_str(), Utf16(ui::kTituloAplicacion).c_str(), MB_OK);
-    abierta = false;
 }
 
 void ColocarEnPantalla(HWND ventana) {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -70,19 +71,19 @@ const wchar_t* Ancho16(const std::u16string& texto) {
     return reinterpret_cast<const wchar_t*>(texto.c_str());
 }
 
-// The clipboard's text as a field takes a paste of it (ui/Entrada.h).
-std::u16string TextoPegadoDelPortapapeles(HWND campo) {
-    std::u16string pegado;
-    if (!OpenClipboard(campo)) return pegado;
+// The clipboard's text, up to its first NUL.
+std::u16string TextoDelPortapapeles(HWND campo) {
+    std::u16string texto;
+    if (!OpenClipboard(campo)) return texto;
     if (HANDLE datos = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* texto = static_cast<const wchar_t*>(GlobalLock(datos))) {
+        if (const auto* p = static_cast<const wchar_t*>(GlobalLock(datos))) {
             const std::size_t tope = GlobalSize(datos) / sizeof(wchar_t);
-            pegado = ui::TextoPegado(Utf16(texto, wcsnlen(texto, tope)));
+            texto = std::u16string(Utf16(p, wcsnlen(p, tope)));
             GlobalUnlock(datos);
         }
     }
     CloseClipboard();
-    return pegado;
+    return texto;
 }
 
 void Rechazar(HWND campo) {
@@ -95,18 +96,19 @@ LRESULT CALLBACK ProcCampo(HWND campo, UINT mensaje, WPARAM w, LPARAM l, UINT_PT
             // Taken as ui/Entrada.h says, or refused whole.
             DWORD inicio = 0, fin = 0;
             SendMessageW(campo, EM_GETSEL, WPARAM(&inicio), LPARAM(&fin));
-            const std::size_t resto = std::size_t(GetWindowTextLengthW(campo)) - (fin - inicio);
-            const std::u16string pegado = TextoPegadoDelPortapapeles(campo);
-            if (resto + pegado.size() > kLargoMaximoCampo) {
+            const auto tomado = ui::TextoQueEntra(std::size_t(GetWindowTextLengthW(campo)),
+                                                  fin - inicio, TextoDelPortapapeles(campo), true);
+            if (!tomado) {
                 Rechazar(campo);
             } else {
-                SendMessageW(campo, EM_REPLACESEL, TRUE, LPARAM(Ancho16(pegado)));
+                SendMessageW(campo, EM_REPLACESEL, TRUE, LPARAM(Ancho16(*tomado)));
             }
             return 0;
         }
         case WM_CHAR: {
             // A character that draws nothing is not typed in; the control
-            // characters below a blank are the edit control's commands.
+            // characters below a blank are the edit control's commands. The
+            // control's own limit refuses a key into a full field.
             const auto tecla = wchar_t(w);
             if (tecla >= L' ' && ui::TextoTecleado(Utf16(&tecla, 1)).empty()) return 0;
             break;
@@ -114,12 +116,12 @@ LRESULT CALLBACK ProcCampo(HWND campo, UINT mensaje, WPARAM w, LPARAM l, UINT_PT
         case WM_SETTEXT: {
             const auto* texto = reinterpret_cast<const wchar_t*>(l);
             if (!texto) break;
-            const std::u16string tomado = ui::TextoTecleado(Utf16(texto, std::wcslen(texto)));
-            if (tomado.size() > kLargoMaximoCampo) {
+            const auto tomado = ui::TextoQueEntra(0, 0, Utf16(texto, std::wcslen(texto)), false);
+            if (!tomado) {
                 Rechazar(campo);
                 return FALSE;
             }
-            return DefSubclassProc(campo, mensaje, w, LPARAM(Ancho16(tomado)));
+            return DefSubclassProc(campo, mensaje, w, LPARAM(Ancho16(*tomado)));
         }
         case WM_NCDESTROY:
             RemoveWindowSubclass(campo, ProcCampo, 1);
@@ -132,13 +134,6 @@ LRESULT CALLBACK ProcCampo(HWND campo, UINT mensaje, WPARAM w, LPARAM l, UINT_PT
 
 Construidos::~Construidos() {
     if (fuente) DeleteObject(fuente);
-}
-
-HWND Construidos::Buscar(std::string_view nombre) const {
-    for (std::size_t i = 0; i < controles.size(); ++i) {
-        if (nombre == diseno->controles[i].nombre) return controles[i];
-    }
-    FalloDelPrograma("no control named", nombre);
 }
 
 HBRUSH ColorDeEtiqueta(const Construidos& construidos, HWND control, HDC dc) {
@@ -157,11 +152,19 @@ void LimitarCampo(HWND campo) {
     SetWindowSubclass(campo, ProcCampo, 1, 0);
 }
 
-HFONT FuenteDeMensajes(UINT dpi) {
+HFONT FuenteDeMensajes(UINT dpi, double puntos) {
     NONCLIENTMETRICSW metricas{};
     metricas.cbSize = sizeof metricas;
     SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metricas, &metricas, 0, dpi);
+    if (puntos > 0) metricas.lfMessageFont.lfHeight = -LONG(std::lround(puntos * dpi / 72.0));
     return CreateFontIndirectW(&metricas.lfMessageFont);
+}
+
+double PuntosDeMensajes(UINT dpi) {
+    NONCLIENTMETRICSW metricas{};
+    metricas.cbSize = sizeof metricas;
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metricas, &metricas, 0, dpi);
+    return std::abs(metricas.lfMessageFont.lfHeight) * 72.0 / dpi;
 }
 
 ui::Medidas MedidasDe(HDC dc, UINT dpi) {
@@ -186,31 +189,57 @@ ui::Medidas MedidasDe(HDC dc, UINT dpi) {
 
 namespace {
 
-// The scale of `diseno` at the window's DPI, with the message font at that
-// DPI, which it leaves in `construidos`.
-ui::Escala Medir(const ui::DisenoVentana& diseno, HWND ventana, Construidos& construidos) {
-    const UINT dpi = GetDpiForWindow(ventana);
-    if (construidos.fuente) DeleteObject(construidos.fuente);
-    construidos.fuente = FuenteDeMensajes(dpi);
+// The room the client area of `ventana` may take: the free area of its
+// monitor, less the window's frame and menu bar.
+SIZE EspacioLibre(HWND ventana, UINT dpi) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(ventana, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    RECT marco{0, 0, 0, 0};
+    AdjustWindowRectExForDpi(&marco, DWORD(GetWindowLongPtrW(ventana, GWL_STYLE)),
+                             GetMenu(ventana) != nullptr,
+                             DWORD(GetWindowLongPtrW(ventana, GWL_EXSTYLE)), dpi);
+    return {monitor.rcWork.right - monitor.rcWork.left - (marco.right - marco.left),
+            monitor.rcWork.bottom - monitor.rcWork.top - (marco.bottom - marco.top)};
+}
+
+}  // namespace
+
+// The scale of `diseno` at the window's DPI, by the fit rule with the
+// message font, shrunk where the window would not fit its monitor's free
+// area; the font it was measured at is left in `construidos`.
+ui::EscalaAjustada Medir(const ui::DisenoVentana& diseno, HWND ventana, Construidos& construidos,
+                         UINT dpi) {
+    if (dpi == 0) dpi = GetDpiForWindow(ventana);
     HDC dc = GetDC(ventana);
-    HGDIOBJ anterior = SelectObject(dc, construidos.fuente);
-    const ui::Escala escala = ui::EscalaDeAjuste(diseno, dpi / 1440.0, MedidasDe(dc, dpi));
+    HGDIOBJ anterior = GetCurrentObject(dc, OBJ_FONT);
+    const auto medir = [&](double puntos) {
+        if (construidos.fuente) DeleteObject(construidos.fuente);
+        construidos.fuente = FuenteDeMensajes(dpi, puntos);
+        SelectObject(dc, construidos.fuente);
+        return ui::EscalaDeAjuste(diseno, dpi / 1440.0, MedidasDe(dc, dpi));
+    };
+    const SIZE libre = EspacioLibre(ventana, dpi);
+    const ui::EscalaAjustada ajustada = ui::AjustarAlEspacio(
+        diseno, dpi / 1440.0, libre.cx, libre.cy, PuntosDeMensajes(dpi), medir);
     SelectObject(dc, anterior);
     ReleaseDC(ventana, dc);
-    return escala;
+    return ajustada;
 }
+
+namespace {
 
 // The box of row `c` in the window's pixels: a frame's controls, children of
 // the window here, stand at the frame's place plus their own.
-ui::Rectangulo CajaEnVentana(const ui::DisenoVentana& diseno, const Control& c,
+ui::Rectangulo CajaEnVentana(const ui::DisenoVentana& diseno, std::size_t fila,
                              const ui::Escala& escala) {
     int x = 0, y = 0;
-    if (c.contenedor) {
-        const Control& marco = diseno.controles[ui::IndiceControl(diseno.controles, c.contenedor)];
-        x = marco.izquierda;
-        y = marco.arriba;
+    const std::size_t marco = ui::FilaDelContenedor(diseno.controles, fila);
+    if (marco < diseno.controles.size()) {
+        x = diseno.controles[marco].izquierda;
+        y = diseno.controles[marco].arriba;
     }
-    return escala.Caja(c, x, y);
+    return escala.Caja(diseno.controles[fila], x, y);
 }
 
 // The window around the client area of the table; once more if the menu bar
@@ -238,15 +267,15 @@ void AjustarVentana(const ui::DisenoVentana& diseno, HWND ventana, const ui::Esc
 
 void Construir(const ui::DisenoVentana& diseno, HWND ventana, Construidos& construidos) {
     construidos.diseno = &diseno;
-    const ui::Escala escala = Medir(diseno, ventana, construidos);
+    const ui::Escala escala = Medir(diseno, ventana, construidos).escala;
     const auto instancia = HINSTANCE(GetWindowLongPtrW(ventana, GWLP_HINSTANCE));
-    for (const Control& c : diseno.controles) {
+    for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
+        const Control& c = diseno.controles[i];
         const Clase clase = ClaseDe(c);
-        const ui::Rectangulo caja = CajaEnVentana(diseno, c, escala);
+        const ui::Rectangulo caja = CajaEnVentana(diseno, i, escala);
         HWND control = CreateWindowExW(clase.estiloExtendido, clase.nombre, Utf16(c.titulo).c_str(),
                                        clase.estilo, caja.x, caja.y, caja.ancho, caja.alto, ventana,
-                                       HMENU(INT_PTR(IdControl(diseno.controles, c.nombre))),
-                                       instancia, nullptr);
+                                       HMENU(INT_PTR(IdDeFila(i))), instancia, nullptr);
         if (!control) FalloDelPrograma("cannot create the control", c.nombre);
         SendMessageW(control, WM_SETFONT, WPARAM(construidos.fuente), FALSE);
         if (c.tipo == Tipo::Campo) LimitarCampo(control);
@@ -272,12 +301,12 @@ void Construir(const ui::DisenoVentana& diseno, HWND ventana, Construidos& const
 
 void Recolocar(Construidos& construidos, HWND ventana) {
     const ui::DisenoVentana& diseno = *construidos.diseno;
-    const ui::Escala escala = Medir(diseno, ventana, construidos);
+    const ui::Escala escala = Medir(diseno, ventana, construidos).escala;
     HDWP lote = BeginDeferWindowPos(int(construidos.controles.size()));
     for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
         HWND control = construidos.controles[i];
         SendMessageW(control, WM_SETFONT, WPARAM(construidos.fuente), FALSE);
-        const ui::Rectangulo caja = CajaEnVentana(diseno, diseno.controles[i], escala);
+        const ui::Rectangulo caja = CajaEnVentana(diseno, i, escala);
         if (lote) {
             lote = DeferWindowPos(lote, control, nullptr, caja.x, caja.y, caja.ancho, caja.alto,
                                   SWP_NOZORDER | SWP_NOACTIVATE);

@@ -9,14 +9,14 @@
 // Positions come from the table's twips through the window's DPI, and the
 // whole layout is scaled by one factor, by the rule of ui/Ajuste.h fed with
 // the metrics of the system's message font at that DPI, the font Windows'
-// own dialogs use. Everything is measured from the table before a control
-// exists, so each control is created once, at its final place, with its
-// font and its content.
+// own dialogs use, shrunk where the window would not fit the free area of
+// its monitor (ui/Colocacion.h). Everything is measured from the table
+// before a control exists, so each control is created once, at its final
+// place, with its font and its content.
 #pragma once
 
 #include <windows.h>
 
-#include <string_view>
 #include <vector>
 
 #include "ui/Ajuste.h"
@@ -31,21 +31,27 @@ class Construidos {
     Construidos& operator=(const Construidos&) = delete;
     ~Construidos();
 
-    // The control named `nombre`; a name that is not in the table is a
-    // fault of the program and ends it.
-    HWND Buscar(std::string_view nombre) const;
-
     const ui::DisenoVentana* diseno = nullptr;
     std::vector<HWND> controles;  // in the order of the table
-    HFONT fuente = nullptr;       // the message font at the window's DPI
+    HFONT fuente = nullptr;       // the window's font: the message font at its DPI
 };
 
-// The message font at `dpi`, which the caller deletes.
-HFONT FuenteDeMensajes(UINT dpi);
+// The message font at `dpi`, at `puntos` points (0: the size the system
+// gives it), which the caller deletes; and that size in points.
+HFONT FuenteDeMensajes(UINT dpi, double puntos = 0);
+double PuntosDeMensajes(UINT dpi);
 
 // What the rule of ui/Ajuste.h needs to know of the font selected into
 // `dc`, in pixels at `dpi`.
 ui::Medidas MedidasDe(HDC dc, UINT dpi);
+
+// The scale of `diseno` in `ventana` and the size of its font, by the fit
+// rule (ui/Ajuste.h) with the message font at the window's DPI, shrunk
+// where the window would not fit the free area of its monitor; that font
+// is left in `construidos`. (A program that drives Velmora from outside
+// finds the font of its window so, giving the window's `dpi`.)
+ui::EscalaAjustada Medir(const ui::DisenoVentana& diseno, HWND ventana, Construidos& construidos,
+                         UINT dpi = 0);
 
 // Creates every control of `diseno` inside `ventana`, in the order of the
 // table, each at its place with the message font at the window's DPI, its
@@ -63,8 +69,8 @@ void Recolocar(Construidos& construidos, HWND ventana);
 HBRUSH ColorDeEtiqueta(const Construidos& construidos, HWND control, HDC dc);
 
 // A field's edit control: takes what reaches it as ui/Entrada.h says (no
-// character that draws nothing, a paste's first line), holds at most
-// kLargoMaximoCampo UTF-16 code units and refuses whole a longer text,
+// character that draws nothing, a paste's first line, at most
+// kLargoMaximoCampo UTF-16 code units) and refuses whole a longer text,
 // typed, pasted or set, by sending kMensajeTextoDemasiadoLargo to its
 // parent.
 void LimitarCampo(HWND campo);

@@ -29,6 +29,12 @@ inline constexpr int kIdIcono = 1;
 inline constexpr int kPrimerIdControl = 100;
 inline constexpr int kPrimerIdMenu = 1000;
 
+constexpr int IdDeFila(std::size_t fila) {
+    return kPrimerIdControl + int(fila);
+}
+
+// The control of a row named `nombre`, as a program that drives Velmora
+// from outside finds it; 0 where there is none.
 constexpr int IdControl(std::span<const ui::Control> controles, const char* nombre) {
     const std::size_t i = ui::IndiceControl(controles, nombre);
     return i < controles.size() ? kPrimerIdControl + int(i) : 0;
@@ -44,9 +50,9 @@ constexpr int IdMenu(const std::array<ui::EntradaMenu, N>& menu, std::string_vie
 
 // Sent to the main window when a field refused a text too long for it;
 // wParam is the field's control id. (Its message box opens later, from the
-// message loop: kMensajeDespues.)
+// message loop: kMensajeTurno.)
 inline constexpr UINT kMensajeTextoDemasiadoLargo = WM_APP + 1;
-// Posted to the main window for each task FrenteVelmora::Despues queued.
-inline constexpr UINT kMensajeDespues = WM_APP + 2;
+// Posted to the main window each time FrenteVelmora::PedirTurno asks.
+inline constexpr UINT kMensajeTurno = WM_APP + 2;
 
 }  // namespace velmora::win32

@@ -18,7 +18,12 @@ using ui::kMenuVelmora;
 
 namespace {
 
-constexpr int kIdCalcular = IdControl(kControlesVelmora, "cmdCalcular");
+// The row of the main window's control `id`, or the table's size.
+std::size_t FilaDe(int id) {
+    const auto fila = std::size_t(id - kPrimerIdControl);
+    return id >= kPrimerIdControl && fila < kControlesVelmora.size() ? fila
+                                                                     : kControlesVelmora.size();
+}
 
 std::wstring TextoDe(HWND control) {
     std::wstring texto(std::size_t(GetWindowTextLengthW(control)) + 1, L'\0');
@@ -48,7 +53,10 @@ HWND VentanaVelmora::Crear(HINSTANCE instancia) {
     Construir(kDisenoVelmora, ventana, yo->controles_);
     yo->formulario_.Form_Load();
     ColocarEnPantalla(ventana);
-    yo->focoGuardado_ = yo->controles_.Buscar(DatosDe(IdCampo::txtPrecioCocheDiesel).nombre);
+    // The first control that takes the focus has it.
+    for (std::size_t i = 0; i < kControlesVelmora.size() && !yo->focoGuardado_; ++i) {
+        if (ui::TomaElFoco(kControlesVelmora[i])) yo->focoGuardado_ = yo->controles_.controles[i];
+    }
     return ventana;
 }
 
@@ -83,12 +91,8 @@ ConfiguracionRegional VentanaVelmora::ConfiguracionDelUsuario() const {
     return ConfiguracionRegionalDelSistema();
 }
 
-TextosCampos VentanaVelmora::LeerCampos() const {
-    TextosCampos textos;
-    for (const Campo& campo : kCampos) {
-        textos[campo.id] = Utf8(TextoDe(controles_.Buscar(campo.nombre)));
-    }
-    return textos;
+std::string VentanaVelmora::LeerCampo(IdCampo campo) const {
+    return Utf8(TextoDe(controles_.controles[ui::FilaDelCampo(kControlesVelmora, campo)]));
 }
 
 std::string VentanaVelmora::TituloVentana() const {
@@ -100,20 +104,23 @@ void VentanaVelmora::PonerTituloVentana(std::string_view titulo) {
 }
 
 void VentanaVelmora::EscribirResultado(std::string_view texto) {
-    SetWindowTextW(controles_.Buscar("lblResultado"), Utf16(texto).c_str());
+    SetWindowTextW(controles_.controles[ui::FilaDelResultado(kControlesVelmora)],
+                   Utf16(texto).c_str());
 }
 
-void VentanaVelmora::MostrarMensaje(std::string_view texto) {
+void VentanaVelmora::MostrarMensaje(std::string_view texto, std::function<void()> cerrada) {
     win32::MostrarMensaje(ventana_, texto);
+    cerrada();
 }
 
-void VentanaVelmora::MostrarVentanaFija(const ui::DisenoVentana& diseno) {
+void VentanaVelmora::MostrarVentanaFija(const ui::DisenoVentana& diseno,
+                                        std::function<void()> cerrada) {
     VentanaFija::Mostrar(diseno, ventana_);
+    cerrada();
 }
 
-void VentanaVelmora::Despues(std::function<void()> tarea) {
-    tareas_.push_back(std::move(tarea));
-    PostMessageW(ventana_, kMensajeDespues, 0, 0);
+void VentanaVelmora::PedirTurno() {
+    PostMessageW(ventana_, kMensajeTurno, 0, 0);
 }
 
 void VentanaVelmora::Terminar() {
@@ -127,16 +134,17 @@ void VentanaVelmora::Orden(int id, int aviso, HWND control) {
         formulario_.Ejecutar(kMenuVelmora[indice].orden);
         return;
     }
-    if (id == kIdCalcular && aviso == BN_CLICKED) {
-        formulario_.cmdCalcular_Click();
-    } else if (id == IDOK) {
-        // Return, through the dialog manager: it presses "Calcular" when the
-        // button has the focus; in a field it presses nothing, as the
-        // button is no default button.
-        if (GetFocus() == controles_.Buscar("cmdCalcular")) formulario_.cmdCalcular_Click();
-    } else if (aviso == EN_MAXTEXT) {
+    // Return, through the dialog manager, presses the focused button (none
+    // is the default, so in a field it presses nothing); a click, the
+    // button under it.
+    const std::size_t fila = FilaDe(id == IDOK ? GetDlgCtrlID(GetFocus()) : id);
+    if (fila >= kControlesVelmora.size()) return;
+    const ui::Control& c = kControlesVelmora[fila];
+    if (c.orden != ui::Orden::Ninguna && (id == IDOK || aviso == BN_CLICKED)) {
+        formulario_.Ejecutar(c.orden);
+    } else if (c.campo && aviso == EN_MAXTEXT) {
         // A key press into a full field.
-        Procesar(kMensajeTextoDemasiadoLargo, WPARAM(id), 0);
+        formulario_.TextoDemasiadoLargo(*c.campo);
     }
 }
 
@@ -146,18 +154,14 @@ LRESULT VentanaVelmora::Procesar(UINT mensaje, WPARAM w, LPARAM l) {
             Orden(LOWORD(w), HIWORD(w), HWND(l));
             return 0;
         case kMensajeTextoDemasiadoLargo:
-            for (const Campo& campo : kCampos) {
-                if (int(w) == IdControl(kControlesVelmora, campo.nombre.data())) {
-                    formulario_.TextoDemasiadoLargo(campo.id);
+            if (const std::size_t fila = FilaDe(int(w)); fila < kControlesVelmora.size()) {
+                if (const auto campo = kControlesVelmora[fila].campo) {
+                    formulario_.TextoDemasiadoLargo(*campo);
                 }
             }
             return 0;
-        case kMensajeDespues:
-            if (!tareas_.empty()) {
-                const std::function<void()> tarea = std::move(tareas_.front());
-                tareas_.pop_front();
-                tarea();
-            }
+        case kMensajeTurno:
+            formulario_.Turno();
             return 0;
         case WM_CTLCOLORSTATIC:
             if (HBRUSH fondo = ColorDeEtiqueta(controles_, HWND(l), HDC(w))) return LRESULT(fondo);

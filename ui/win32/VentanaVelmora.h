@@ -4,16 +4,16 @@
 // How the pieces meet:
 //   - ui/DisenoVelmora.h describes the controls and the menu bar; the
 //     Constructor builds them, with ids from Identificadores.h.
-//   - What each handler does is ui/FormularioVelmora.h's, the same for
-//     every front end: this window only turns its messages into calls of
-//     those handlers and implements FrenteVelmora for them (read the
-//     fields, write the result, show a message or a fixed window, end the
+//   - What each command does is ui/FormularioVelmora.h's, the same for
+//     every front end: this window turns its messages into calls of it (a
+//     control's id is its row, which carries its command or its field) and
+//     implements FrenteVelmora for it (read a field, write the result, show
+//     a message or a fixed window, call back from the message loop, end the
 //     program).
 #pragma once
 
 #include <windows.h>
 
-#include <deque>
 #include <functional>
 
 #include "Constructor.h"
@@ -39,20 +39,20 @@ class VentanaVelmora final : private ui::FrenteVelmora {
     void Orden(int id, int aviso, HWND control);
 
     // FrenteVelmora
-    TextosCampos LeerCampos() const override;
+    std::string LeerCampo(IdCampo campo) const override;
     ConfiguracionRegional ConfiguracionDelUsuario() const override;
     std::string TituloVentana() const override;
     void PonerTituloVentana(std::string_view titulo) override;
     void EscribirResultado(std::string_view texto) override;
-    void MostrarMensaje(std::string_view texto) override;
-    void MostrarVentanaFija(const ui::DisenoVentana& diseno) override;
-    void Despues(std::function<void()> tarea) override;
+    void MostrarMensaje(std::string_view texto, std::function<void()> cerrada) override;
+    void MostrarVentanaFija(const ui::DisenoVentana& diseno,
+                            std::function<void()> cerrada) override;
+    void PedirTurno() override;
     void Terminar() override;
 
     HWND ventana_;
     Construidos controles_;
     HWND focoGuardado_ = nullptr;  // the control that had the focus when the window lost it
-    std::deque<std::function<void()>> tareas_;  // queued by Despues, in order
     ui::FormularioVelmora formulario_{*this};
 };
 

@@ -180,39 +180,51 @@ class VentanaVelmoraTest : public QObject {
         QVERIFY(Resultado()->text().isEmpty());
     }
 
-    // Each row types every field, presses "Calcular" after an earlier
-    // result, and expects exactly its message in the program's box with the
-    // result and every field left as they were.
-    void mensajes_data() {
+    // Each shared scenario types every field after an earlier result,
+    // presses "Calcular" and chooses "&Calcular", and expects its result,
+    // or exactly its message in the program's box with the result and every
+    // field left as they were.
+    void escenarios_data() {
         QTest::addColumn<FilaTextos>("textos");
+        QTest::addColumn<QString>("resultado");
         QTest::addColumn<QString>("mensaje");
-        for (const auto& e : velmora::prueba::kEscenariosMensaje) {
-            QTest::newRow(e.nombre) << e.textos << QString::fromUtf8(e.mensaje);
+        for (const auto& e : velmora::prueba::kEscenarios) {
+            QTest::newRow(e.nombre)
+                << e.textos << QString::fromUtf8(e.resultado) << QString::fromUtf8(e.mensaje);
         }
     }
-    void mensajes() {
+    void escenarios() {
         QFETCH(FilaTextos, textos);
+        QFETCH(QString, resultado);
         QFETCH(QString, mensaje);
-        v->EjemploResuelto();
-        QTest::mouseClick(Boton(), Qt::LeftButton);
-        QCOMPARE(Resultado()->text(), QStringLiteral("63829"));
-
-        v->Escribir(textos);
-        const QStringList campos = v->TextosDeCampos();
-        const auto visto = CerrarModal([&] { QTest::mouseClick(Boton(), Qt::LeftButton); });
-        QVERIFY(visto.abierto);
-        QCOMPARE(visto.clase, QStringLiteral("QMessageBox"));
-        QCOMPARE(visto.titulo, QStringLiteral("Velmora"));
-        QCOMPARE(visto.texto, mensaje);
-        QCOMPARE(visto.textosBotones, QStringList{velmora::prueba::kBotonAceptar});
-        QCOMPARE(visto.icono, QMessageBox::NoIcon);
-        QVERIFY(!visto.iconoVisible);
-        QCOMPARE(Resultado()->text(), QStringLiteral("63829"));
-        QCOMPARE(v->TextosDeCampos(), campos);
-
-        // The menu entry shows the same message.
-        const auto desdeElMenu = CerrarModal([&] { v->Disparar("menuCalcular"); });
-        QCOMPARE(desdeElMenu.texto, mensaje);
+        for (const bool desdeElMenu : {false, true}) {
+            v->EjemploResuelto();
+            QTest::mouseClick(Boton(), Qt::LeftButton);
+            QCOMPARE(Resultado()->text(), QStringLiteral("63829"));
+            v->Escribir(textos);
+            const QStringList campos = v->TextosDeCampos();
+            const auto visto = CerrarModal([&] {
+                if (desdeElMenu) {
+                    v->Disparar("menuCalcular");
+                } else {
+                    QTest::mouseClick(Boton(), Qt::LeftButton);
+                }
+            });
+            QCOMPARE(v->TextosDeCampos(), campos);
+            if (!resultado.isNull()) {
+                QVERIFY(!visto.abierto);
+                QCOMPARE(Resultado()->text(), resultado);
+                continue;
+            }
+            QVERIFY(visto.abierto);
+            QCOMPARE(visto.clase, QStringLiteral("QMessageBox"));
+            QCOMPARE(visto.titulo, QStringLiteral("Velmora"));
+            QCOMPARE(visto.texto, mensaje);
+            QCOMPARE(visto.textosBotones, QStringList{velmora::prueba::kBotonAceptar});
+            QCOMPARE(visto.icono, QMessageBox::NoIcon);
+            QVERIFY(!visto.iconoVisible);
+            QCOMPARE(Resultado()->text(), QStringLiteral("63829"));
+        }
     }
 
     // A text longer than a field takes is refused whole, however it comes,

@@ -5,11 +5,18 @@
 // the page loads and sends, and an accessibility check.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { cp, mkdtemp, readFile, writeFile } from 'node:fs/promises';
+import { cp, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { createRequire } from 'node:module';
+import { execFileSync } from 'node:child_process';
 import { servir, navegador, abrir } from './entorno.mjs';
+
+// The scenarios every front end plays (tests/apoyo/Escenarios.h).
+const compartidos = JSON.parse(execFileSync(process.execPath,
+  ['--no-experimental-fetch', process.env.VELMORA_ESCENARIOS],
+  { encoding: 'utf8' }));
+const fila = (textos) => Object.fromEntries(compartidos.campos.map((c, i) => [c, textos[i]]));
 
 let sitio;
 let chromium;
@@ -22,10 +29,7 @@ after(async () => {
   sitio.cerrar();
 });
 
-const EJEMPLO = {
-  txtPrecioCocheDiesel: '2600000', txtConsumoMedioDiesel: '6', txtPrecioLitroGasoil: '115',
-  txtPrecioCocheGasolina: '2300000', txtConsumoMedioGasolina: '8', txtPrecioLitroGasolina: '145',
-};
+const EJEMPLO = fila(compartidos.escenarios[0].textos);
 
 // A page in a fresh context of the given language and screen.
 async function pagina(opciones = {}) {
@@ -52,22 +56,6 @@ async function modal(p) {
   };
 }
 
-test('el ejemplo resuelto, con y sin interes, por el boton y por el menu', async () => {
-  const p = await pagina();
-  assert.equal(await p.title(), 'Amortización Diesel v1.0');
-  assert.equal(await p.textContent('h1'), 'Amortización Diesel v1.0');
-  await escribir(p, EJEMPLO);
-  await p.click('#cmdCalcular');
-  assert.equal(await p.textContent('#lblResultado'), '63829');
-  assert.equal(await p.getAttribute('#lblResultado', 'role'), 'status');
-  await escribir(p, { txtKmAno: '15000', txtInteres: '5' });
-  await p.keyboard.press('Alt+KeyA');
-  await p.keyboard.press('c');
-  await p.waitForFunction(() => document.getElementById('lblResultado').textContent === '74694');
-  assert.deepEqual(p.errores, []);
-  await p.cerrarTodo();
-});
-
 test('un mensaje en su ventana modal, y el resultado anterior se queda', async () => {
   const p = await pagina();
   await escribir(p, EJEMPLO);
@@ -90,6 +78,41 @@ test('un mensaje en su ventana modal, y el resultado anterior se queda', async (
   await p.cerrarTodo();
 });
 
+// Each shared scenario after the worked example's result, by the button and
+// by the menu: the result it shows, or its one message with the result kept.
+test('el titulo y los escenarios compartidos', async () => {
+  const p = await pagina();
+  assert.equal(await p.title(), 'Amortización Diesel v1.0');
+  assert.equal(await p.textContent('h1'), 'Amortización Diesel v1.0');
+  assert.equal(await p.getAttribute('#lblResultado', 'role'), 'status');
+  const ejemplo = compartidos.escenarios[0];
+  for (const e of compartidos.escenarios) {
+    for (const como of ['boton', 'menu']) {
+      await escribir(p, fila(ejemplo.textos));
+      await p.click('#cmdCalcular');
+      await escribir(p, fila(e.textos));
+      if (como === 'boton') {
+        await p.click('#cmdCalcular');
+      } else {
+        await p.keyboard.press('Alt+KeyA');
+        await p.keyboard.press('c');
+      }
+      if (e.resultado !== undefined) {
+        await p.waitForFunction((r) => document.getElementById('lblResultado').textContent === r,
+          e.resultado);
+        continue;
+      }
+      const m = await modal(p);
+      assert.equal(m.texto, e.mensaje, `${e.nombre} (${como})`);
+      await p.keyboard.press('Escape');
+      await m.dialogo.waitFor({ state: 'detached' });
+      assert.equal(await p.textContent('#lblResultado'), ejemplo.resultado, e.nombre);
+    }
+  }
+  assert.deepEqual(p.errores, []);
+  await p.cerrarTodo();
+});
+
 test('los menus y el teclado como en el escritorio', async () => {
   const p = await pagina();
   // Alt+A opens "Amortizacion" every time; its entries by their keys.
@@ -109,9 +132,7 @@ test('los menus y el teclado como en el escritorio', async () => {
     await p.keyboard.press('Tab');
     orden.push(await p.evaluate(() => document.activeElement.id));
   }
-  assert.deepEqual(orden, ['txtConsumoMedioDiesel', 'txtPrecioLitroGasoil',
-    'txtPrecioCocheGasolina', 'txtConsumoMedioGasolina', 'txtPrecioLitroGasolina',
-    'cmdCalcular', 'txtKmAno', 'txtInteres']);
+  assert.deepEqual(orden, compartidos.ordenDeTabulacion.slice(0, 8));
   // Return in a field starts nothing; Return and Space on the button do.
   await escribir(p, EJEMPLO);
   await p.focus('#txtPrecioLitroGasolina');
@@ -133,10 +154,11 @@ test('Ejemplos, Formula y Acerca de', async () => {
   let m = await modal(p);
   assert.equal(m.nombre, 'Ejemplos :');
   const filas = await p.locator('#lstEjemplos option').allTextContents();
-  assert.equal(filas.length, 16);
+  const { ejemplos } = compartidos;
+  assert.deepEqual([...filas].sort(), [...ejemplos.filas].sort());
   assert.deepEqual(filas, [...filas].sort((a, b) => (a.toLowerCase() < b.toLowerCase() ? -1 : 1)));
-  assert.equal(filas[0], 'Citroen Xantia 2.0HDi/1.816V = 80.000 Km');
-  assert.equal(filas[15], 'Seat Toledo 1.9TDi / 1.8 20V = 26.000 Km');
+  assert.equal(filas[0], ejemplos.primera);
+  assert.equal(filas.at(-1), ejemplos.ultima);
   assert.ok(await p.$eval('#lstEjemplos', (l) => l.scrollHeight <= l.clientHeight),
     'every row shows without scrolling');
   assert.equal(await p.evaluate(() => document.activeElement.id), 'lstEjemplos');
@@ -306,6 +328,7 @@ test('una version nueva del sitio llega en una visita posterior', async () => {
   assert.equal(await nueva(), 'nueva');
   await contexto.close();
   otro.cerrar();
+  await rm(carpeta, { recursive: true });
 });
 
 // The picture below the window: its crossing is the result, its sentences

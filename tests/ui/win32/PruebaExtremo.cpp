@@ -88,6 +88,17 @@ void Ventana(const Programa& p, Cuenta& ok) {
     ok((estilo & WS_MINIMIZEBOX) && !(estilo & WS_MAXIMIZEBOX) && !(estilo & WS_THICKFRAME),
        "fixed single border, minimise button only");
     ok(Resultado(p).empty(), "the result box starts empty");
+    // Whole on the screen, inside the area the desktop leaves free.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(v, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    RECT marco{}, dentro{};
+    GetWindowRect(v, &marco);
+    ok(IntersectRect(&dentro, &marco, &monitor.rcWork) && EqualRect(&dentro, &marco),
+       "the window lies inside the screen's free area: " +
+           std::to_string(marco.right - marco.left) + " x " +
+           std::to_string(marco.bottom - marco.top) + " at " + std::to_string(marco.left) + "," +
+           std::to_string(marco.top));
 }
 
 void Calculos(const Programa& p, Cuenta& ok) {
@@ -95,10 +106,7 @@ void Calculos(const Programa& p, Cuenta& ok) {
     ok(CalculaY(p, L"63829"), "worked example typed as a " + Convencion() + " user: 63829");
     p.Escribir(IdCampo::txtKmAno, Tecleado(15000));
     p.Escribir(IdCampo::txtInteres, L"5");
-    ok(CalculaY(p, L"74694"), "with 15000 km a year at 5 %: 74694");
-    SendMessageW(p.Control("lblResultado"), WM_SETTEXT, 0, LPARAM(L""));
-    p.Comando("menuCalcular");
-    ok(Esperar([&] { return Resultado(p) == L"74694"; }, 5s), "&Calcular in the menu: 74694");
+    ok(CalculaY(p, L"74694"), "with " + Utf8(Tecleado(15000)) + " km a year at 5 %: 74694");
 
     // The widest results fit the box.
     p.EscribirTodos({"12345679", "0", "0", "0", "100", "1", "", ""});
@@ -106,17 +114,26 @@ void Calculos(const Programa& p, Cuenta& ok) {
     ok(CalculaY(p, exponente), "ten million and more in exponent form: " + Utf8(exponente));
 }
 
-void Mensajes(const Programa& p, Cuenta& ok) {
-    for (const EscenarioMensaje& fila : kEscenariosMensaje) {
-        EjemploResuelto(p);
-        CalculaY(p, L"63829");
-        p.EscribirTodos(fila.textos);
-        const auto antes = p.TextosDeCampos();
+// Each shared scenario after an earlier result, by the button and by the
+// menu: its result, or its one message with the result and the fields kept.
+void Escenarios(const Programa& p, Cuenta& ok) {
+    for (const Escenario& fila : kEscenarios) {
         for (const char* como : {"cmdCalcular", "menuCalcular"}) {
+            EjemploResuelto(p);
+            CalculaY(p, L"63829");
+            p.EscribirTodos(fila.textos);
+            const auto antes = p.TextosDeCampos();
             if (std::string_view(como) == "cmdCalcular") {
                 p.Calcular();
             } else {
                 p.Comando(como);
+            }
+            const std::string nombre = std::string(fila.nombre) + ", " + como;
+            if (fila.resultado) {
+                ok(Esperar([&] { return Resultado(p) == Utf16(fila.resultado); }, 5s) &&
+                       !p.BuscarCaja(0ms).ventana,
+                   "result (" + nombre + "): " + Utf8(Resultado(p)));
+                continue;
             }
             const Caja caja = p.BuscarCaja(5s);
             const bool modal = !IsWindowEnabled(p.Principal());
@@ -124,16 +141,11 @@ void Mensajes(const Programa& p, Cuenta& ok) {
             ok(caja.ventana && caja.titulo == L"Velmora" && caja.texto == Utf16(fila.mensaje) &&
                    caja.botones == std::vector<int>{IDOK} && !caja.icono && modal && cerrada &&
                    Resultado(p) == L"63829" && p.TextosDeCampos() == antes,
-               std::string("message (") + fila.nombre + ", " + como + "): " + Utf8(caja.texto));
+               "message (" + nombre + "): " + Utf8(caja.texto));
         }
     }
 }
 
-// Every control in its place, in twips, and every caption whole, measured
-// with the message font at the window's DPI.
-// The DPI of the program's windows. (Wine answers GetDpiForWindow about
-// another process's window with 96 whatever the screen's; on its one
-// monitor a window has the system's DPI.)
 UINT gPuntosPorPulgada = 96;
 
 void Geometria(const char* ventana, HWND w, const ui::DisenoVentana& diseno, Cuenta& ok) {
@@ -148,7 +160,15 @@ void Geometria(const char* ventana, HWND w, const ui::DisenoVentana& diseno, Cue
            std::to_string(diseno.altoCliente) + " twips at " + std::to_string(dpi) +
            " dpi, factor " + std::to_string(factor));
 
-    HFONT fuente = win32::FuenteDeMensajes(dpi);
+    // The font the window's controls were given (smaller where the window
+    // had to shrink to fit its screen), by the program's own rule.
+    win32::Construidos medido;
+    const ui::EscalaAjustada ajuste = win32::Medir(diseno, w, medido, dpi);
+    const HFONT fuente = medido.fuente;
+    ok(std::abs(factor - ajuste.escala.Factor()) * diseno.anchoCliente * dpi / 1440.0 <= 1.0,
+       std::string(ventana) + ": laid out by the fit rule, factor " +
+           std::to_string(ajuste.escala.Factor()) + " at " + std::to_string(ajuste.puntos) +
+           " points");
     HDC dc = GetDC(nullptr);
     HGDIOBJ anterior = SelectObject(dc, fuente);
     const ui::Medidas medidas = win32::MedidasDe(dc, dpi);
@@ -209,7 +229,6 @@ void Geometria(const char* ventana, HWND w, const ui::DisenoVentana& diseno, Cue
     }
     SelectObject(dc, anterior);
     ReleaseDC(nullptr, dc);
-    DeleteObject(fuente);
     const auto lista = [](const std::vector<std::string>& v) {
         std::string s;
         for (const auto& n : v) s += " " + n;
@@ -492,6 +511,9 @@ int wmain(int argc, wchar_t* argv[]) {
         return 2;
     }
     gEjecutable = argv[1];
+    // Aware of the DPI as Velmora is, so that its windows, its monitor and
+    // its font are seen in its own pixels.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     gPuntosPorPulgada = GetDpiForSystem();
     Cuenta ok;
     std::printf("convention %s\n", Convencion().c_str());
@@ -503,7 +525,7 @@ int wmain(int argc, wchar_t* argv[]) {
         Ventana(p, ok);
         Geometria("Velmora", p.Principal(), ui::kDisenoVelmora, ok);
         Calculos(p, ok);
-        Mensajes(p, ok);
+        Escenarios(p, ok);
         Ejemplos(p, ok);
         Formula(p, ok);
         AcercaDe(p, ok);
