@@ -1,9 +1,10 @@
 // Pastes ever longer texts into a text field on a real X display and prints
 // how long the field takes to answer: the paste itself, one key press after
 // it, a calculation with that text, and the processor time the program
-// spends in two idle seconds with the caret blinking in that field. Once
-// for a plain text field that takes any length, once for Velmora's own
-// field in the main window. Figures, not a test: run it under Xvfb
+// spends in two idle seconds with the caret blinking in that field; then
+// the processor time to type thousands of keys one by one. Once for a plain
+// text field that takes any length, once for Velmora's own field in the
+// main window. Figures, not a test: run it under Xvfb
 // (bench/arranque shows how), e.g.
 //   build/release/bench/velmora_pegar
 #include <sys/resource.h>
@@ -76,6 +77,27 @@ void Fila(const char* nombre, QLineEdit* campo, qsizetype largo) {
     std::fflush(stdout);
 }
 
+// Milliseconds of processor time to type `teclas` keys one by one into an
+// empty field, the events handled every hundred keys as a burst of typing
+// would be, and the field drawn at the end.
+void Teclear(const char* nombre, QLineEdit* campo, int teclas) {
+    campo->clear();
+    campo->setFocus();
+    const double antes = SegundosDeProcesador();
+    for (int i = 0; i < teclas; ++i) {
+        QKeyEvent pulsada(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
+        QKeyEvent soltada(QEvent::KeyRelease, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
+        QApplication::sendEvent(campo, &pulsada);
+        QApplication::sendEvent(campo, &soltada);
+        if (i % 100 == 99) QCoreApplication::processEvents();
+    }
+    campo->repaint();
+    const double ms = (SegundosDeProcesador() - antes) * 1000;
+    std::printf("%-22s %10d keys typed: %8.0f ms of CPU, %6.3f ms a key\n", nombre,
+                int(campo->text().size()), ms, ms / teclas);
+    std::fflush(stdout);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -96,6 +118,7 @@ int main(int argc, char* argv[]) {
         Fila("plain, no limit", campo, largo);
         if (largo * 5 <= maximo) Fila("plain, no limit", campo, largo * 5);
     }
+    for (const int teclas : {2000, 10000}) Teclear("plain, no limit", campo, teclas);
     sencilla.close();
 
     velmora::qt::VentanaVelmora ventana;
@@ -107,5 +130,6 @@ int main(int argc, char* argv[]) {
         Fila("Velmora", precio, largo);
         if (largo * 5 <= maximo) Fila("Velmora", precio, largo * 5);
     }
+    for (const int teclas : {2000, 10000}) Teclear("Velmora", precio, teclas);
     return 0;
 }

@@ -7,8 +7,9 @@
 
 namespace velmora::ui {
 
-// The rows in the order the window's load handler (PonerEjemplos) adds them
-// to the list, which shows them sorted without regard to case: from
+// The rows in the order the window's load handler adds them to the list
+// (each front end's builder, as it builds the list), which shows them
+// sorted without regard to case: from
 // "Citroen Xantia ..." at the top to "Seat Toledo ..." at the bottom.
 inline constexpr auto kFilasEjemplos = std::to_array<const char*>({
     "Renault Clio 1.9-DTI/1.4-16V = 86.000 Km",
