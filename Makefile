@@ -64,11 +64,12 @@ paquete: build
 check-deb: build
 	VELMORA_INSTALAR=1 scripts/check-deb build/release
 
-bench: build windows
+bench: build windows web
 	build/release/bench/velmora_calc_bench
 	bench/arranque
 	bench/pegar
 	bench/arranque-windows
+	bench/motores
 
 capturas: build windows test-web
 	scripts/capturas

@@ -3,6 +3,9 @@
 # platform file does the rest; this one sets what every target needs:
 #  - wasm exceptions: the calculation reports its errors by throwing, and
 #    without them the first error thrown would end the module;
+#  - link-time optimisation: the calculation's units inlined into each
+#    other make a request about 1.7 times faster in the browser
+#    (bench/peticion);
 #  - node as the runner of the built tests, with fetch off (Debian's
 #    emscripten with node 20 needs it so) and reading its programs from a
 #    file, not a pipe;
@@ -10,8 +13,8 @@
 #    NODE_PATH, which the web preset sets for the build.
 include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 
-set(CMAKE_CXX_FLAGS_INIT "-fwasm-exceptions")
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-fwasm-exceptions -sALLOW_MEMORY_GROWTH=1")
+set(CMAKE_CXX_FLAGS_INIT "-fwasm-exceptions -flto")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-fwasm-exceptions -flto -sALLOW_MEMORY_GROWTH=1")
 find_program(VELMORA_NODE node REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR "${VELMORA_NODE};--no-experimental-fetch"
     CACHE STRING "Runs a built test under node" FORCE)

@@ -1,22 +1,25 @@
 #include "Explicacion.h"
 
 #include <cmath>
+#include <string_view>
 
 namespace velmora::ui {
 namespace {
 
 // Builds a sentence from texts and figures: f << "necesita " << Km(d) << " km".
+// (Not inlined: the page's module would grow by a copy of each for every
+// piece of every sentence.)
 struct Frases {
     Frase frase;
-    Frases& operator<<(std::string texto) {
-        frase.push_back({std::move(texto), std::nullopt});
+    [[gnu::noinline]] Frases& operator<<(std::string_view texto) {
+        frase.push_back({std::string(texto), std::nullopt});
         return *this;
     }
-    Frases& operator<<(Cifra cifra) {
+    [[gnu::noinline]] Frases& operator<<(Cifra cifra) {
         frase.push_back({"", cifra});
         return *this;
     }
-    Frases& operator<<(const Frase& otra) {
+    [[gnu::noinline]] Frases& operator<<(const Frase& otra) {
         frase.insert(frase.end(), otra.begin(), otra.end());
         return *this;
     }

@@ -1,12 +1,15 @@
 // The fit and placement rules as pure functions, with rows of screens and
 // fonts: a window keeps its font where it fits, shrinks it as little as it
-// must where it does not (never below 6 points), and is centred in the free
-// area unless it is larger than that area.
+// must where it does not (never below 6 points), is centred in the free
+// area unless it is larger than that area, and goes into one column where
+// a phone is too narrow for it.
 #include <gtest/gtest.h>
 
 #include <string_view>
 
 #include "ui/Ajuste.h"
+#include "ui/Columna.h"
+#include "ui/DisenoFormula.h"
 #include "ui/DisenoVelmora.h"
 
 namespace velmora::ui {
@@ -14,7 +17,7 @@ namespace {
 
 // A font whose texts are 0.6 of its size wide a character, and whose lines
 // are 1.3 of its size, in pixels at 96 dpi.
-Escala Medir(double puntos) {
+Medidas MedidasA(double puntos) {
     const double pixeles = puntos / 0.75;
     Medidas m;
     m.anchoDeTexto = [pixeles](std::string_view texto) {
@@ -22,7 +25,10 @@ Escala Medir(double puntos) {
     };
     m.altoDeLetra = m.altoTituloMarco = m.altoFilaLista = int(pixeles * 1.3 + 0.5);
     m.bordeCampo = m.bordeLista = 2;
-    return EscalaDeAjuste(kDisenoVelmora, 1.0 / kTwipsPorPixel, m);
+    return m;
+}
+Escala Medir(double puntos) {
+    return EscalaDeAjuste(kDisenoVelmora, 1.0 / kTwipsPorPixel, MedidasA(puntos));
 }
 
 TEST(Ajuste, LaLetraBajaSoloLoQueHaceFalta) {
@@ -71,6 +77,59 @@ TEST(Colocacion, CentradaSalvoDondeNoCabe) {
         const Posicion p = PosicionDeVentana(c.ancho, c.alto, libre);
         EXPECT_EQ(p.x, c.x) << c.ancho << " x " << c.alto;
         EXPECT_EQ(p.y, c.y) << c.ancho << " x " << c.alto;
+    }
+}
+
+// A screen too narrow for the main window at a legible font: one column,
+// every control inside its container and clear of its neighbours, every
+// control a finger presses at least kMinimoToque each way; the frames in
+// reading order, the result, "Km" and "Calcular" on one line where they
+// fit. Where the
+// window fits, it stays as drawn; the formula, a drawing, never goes into a
+// column.
+TEST(Columna, UnaColumnaSoloDondeNoCabe) {
+    const auto disponer = [](const DisenoVentana& d, int ancho) {
+        return Disponer(d, 1.0 / kTwipsPorPixel, ancho, 1 << 20, 9, kPuntosEnColumna, kMinimoToque,
+                        MedidasA);
+    };
+    EXPECT_FALSE(disponer(kDisenoVelmora, 1200).enColumna);
+    EXPECT_FALSE(disponer(kDisenoFormula, 200).enColumna);
+    for (const int ancho : {344, 300, 240}) {
+        SCOPED_TRACE(ancho);
+        const Disposicion d = disponer(kDisenoVelmora, ancho);
+        ASSERT_TRUE(d.enColumna);
+        EXPECT_LE(d.ancho, ancho);
+        const auto& c = kControlesVelmora;
+        for (std::size_t i = 0; i < c.size(); ++i) {
+            const Rectangulo& r = d.cajas[i];
+            const std::size_t marco = FilaDelContenedor(c, i);
+            const int dentro = marco < c.size() ? d.cajas[marco].ancho : d.ancho;
+            EXPECT_GE(r.x, 0) << c[i].nombre;
+            EXPECT_LE(r.x + r.ancho, dentro) << c[i].nombre;
+            if (TomaElFoco(c[i])) {
+                EXPECT_GE(std::min(r.ancho, r.alto), kMinimoToque) << c[i].nombre;
+            }
+            for (std::size_t j = 0; j < i; ++j) {
+                const Rectangulo& o = d.cajas[j];
+                const bool solapan = FilaDelContenedor(c, j) == marco && r.x < o.x + o.ancho &&
+                                     o.x < r.x + r.ancho && r.y < o.y + o.alto &&
+                                     o.y < r.y + r.alto;
+                EXPECT_FALSE(solapan) << c[i].nombre << " / " << c[j].nombre;
+            }
+        }
+        const auto caja = [&](const char* nombre) { return d.cajas[IndiceControl(c, nombre)]; };
+        EXPECT_LT(caja("frmDiesel").y, caja("Frame1").y);
+        EXPECT_LT(caja("Frame1").y, caja("frmInteres").y);
+        EXPECT_LT(caja("frmInteres").y, caja("lblAmortizacion").y);
+        EXPECT_LT(caja("lblAmortizacion").y, caja("lblResultado").y);
+        // Side by side where they fit, else one under the other.
+        if (ancho >= 300) {
+            EXPECT_EQ(caja("lblResultado").y, caja("cmdCalcular").y);
+            EXPECT_EQ(caja("lblKM").y, caja("cmdCalcular").y);
+        } else {
+            EXPECT_LT(caja("lblResultado").y, caja("lblKM").y);
+            EXPECT_LT(caja("lblKM").y, caja("cmdCalcular").y);
+        }
     }
 }
 

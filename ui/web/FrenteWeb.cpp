@@ -15,6 +15,7 @@
 #include "calc/Campos.h"
 #include "calc/Grafica.h"
 #include "ui/Ajuste.h"
+#include "ui/Columna.h"
 #include "ui/DisenoEjemplos.h"
 #include "ui/DisenoFormula.h"
 #include "ui/DisenoVelmora.h"
@@ -199,33 +200,32 @@ val Tablas() {
     return t;
 }
 
-// Lays window `ventana` out by the fit rule (ui/Ajuste.h) in CSS pixels (15
-// twips to one at factor 1), measured by the page at a font of
-// `espacio.puntos` points, the font shrinking where the client area would be
-// wider than `espacio.ancho` or taller than `espacio.alto`. The measurer
-// sets the font (PonerLetra) and measures at it; the page's fields and lists
-// have the borders it names.
+// Lays window `ventana` out (ui/Columna.h) in CSS pixels (15 twips to one at
+// factor 1) in at most `espacio.ancho` x `espacio.alto`, from a font of
+// `espacio.puntos` points: as drawn, its font shrunk where needed, or on a
+// screen too narrow for it, in one column. The measurer sets a font
+// (PonerLetra gives the line, a list's row and the borders at it) and
+// measures texts at the font it last set, which the window keeps.
 val Ajustar(int ventana, val espacio, val medidor) {
     const ui::DisenoVentana& diseno = Ventana(ventana);
     const auto medir = [&](double puntos) {
         const val m = medidor.call<val>("PonerLetra", puntos);
         ui::Medidas medidas;
-        medidas.anchoDeTexto = [&](std::string_view texto) {
+        medidas.anchoDeTexto = [medidor](std::string_view texto) {
             return medidor.call<int>("AnchoDeTexto", std::string(texto));
         };
         medidas.altoDeLetra = medidas.altoTituloMarco = m["altoDeLetra"].as<int>();
         medidas.altoFilaLista = m["altoFilaLista"].as<int>();
         medidas.bordeCampo = m["bordeCampo"].as<int>();
         medidas.bordeLista = m["bordeLista"].as<int>();
-        return ui::EscalaDeAjuste(diseno, 1.0 / ui::kTwipsPorPixel, medidas);
+        return medidas;
     };
-    const ui::EscalaAjustada a =
-        ui::AjustarAlEspacio(diseno, 1.0 / ui::kTwipsPorPixel, espacio["ancho"].as<int>(),
-                             espacio["alto"].as<int>(), espacio["puntos"].as<double>(), medir);
-    medidor.call<val>("PonerLetra", a.puntos);
+    const ui::Disposicion d = ui::Disponer(
+        diseno, 1.0 / ui::kTwipsPorPixel, espacio["ancho"].as<int>(), espacio["alto"].as<int>(),
+        espacio["puntos"].as<double>(), ui::kPuntosEnColumna, ui::kMinimoToque, medir);
+    medidor.call<val>("PonerLetra", d.puntos);
     val cajas = val::array();
-    for (const ui::Control& c : diseno.controles) {
-        const ui::Rectangulo r = a.escala.Caja(c);
+    for (const ui::Rectangulo& r : d.cajas) {
         val caja = val::object();
         caja.set("x", r.x);
         caja.set("y", r.y);
@@ -234,9 +234,10 @@ val Ajustar(int ventana, val espacio, val medidor) {
         cajas.call<void>("push", caja);
     }
     val hecho = val::object();
-    hecho.set("puntos", a.puntos);
-    hecho.set("ancho", a.escala.APixeles(diseno.anchoCliente));
-    hecho.set("alto", a.escala.APixeles(diseno.altoCliente));
+    hecho.set("enColumna", d.enColumna);
+    hecho.set("puntos", d.puntos);
+    hecho.set("ancho", d.ancho);
+    hecho.set("alto", d.alto);
     hecho.set("cajas", cajas);
     return hecho;
 }

@@ -10,8 +10,8 @@
 // eslint-disable-next-line no-unused-vars
 const VelmoraGrafica = (() => {
   const SVG = 'http://www.w3.org/2000/svg';
-  const ANCHO = 600;
-  const ALTO = 300;
+  let ANCHO = 600;   // CSS pixels, as wide as the picture's section: its texts are drawn at their size
+  let ALTO = 300;
   const MARGEN = { izquierda: 96, derecha: 16, arriba: 16, abajo: 62 };
 
   const numero = (valor, decimales) => new Intl.NumberFormat(navigator.language, {
@@ -107,11 +107,15 @@ const VelmoraGrafica = (() => {
     return t;
   }
 
-  // Shows the picture of `g` in `seccion` (or hides it when there is none).
+  // Shows the picture of `g` in `seccion` (or hides it when there is none),
+  // drawn for the section's width.
   function mostrar(seccion, g) {
     seccion.replaceChildren();
     seccion.hidden = !g;
     if (!g) return;
+    const estilo = getComputedStyle(seccion);
+    ANCHO = Math.round(seccion.clientWidth - parseFloat(estilo.paddingLeft) - parseFloat(estilo.paddingRight));
+    ALTO = Math.round(Math.min(300, Math.max(240, ANCHO / 2)));
     const titulo = document.createElement('h2');
     titulo.id = 'grafica-titulo';
     titulo.textContent = g.titulo;

@@ -127,36 +127,46 @@
   // width, a line, a list's row and the borders, at each font it tries.
   function colocar(indice, raiz, cliente, elementos, ancho) {
     const familia = getComputedStyle(raiz).fontFamily;
+    const interlineado = parseFloat(getComputedStyle(raiz).getPropertyValue('--interlineado'));
     const primero = (etiqueta) => elementos.find((e) => e.tagName === etiqueta);
+    const borde = (e) => (e ? px(e, 'borderTopWidth') : 0);
+    const bordes = { bordeCampo: borde(primero('INPUT')), bordeLista: borde(primero('SELECT')) };
+    const anchos = new Map();   // a text's width at the font in use
+    let letra = 0;
     const medidor = {
       PonerLetra(puntos) {
-        cliente.style.fontSize = `${puntos / PUNTOS_POR_PIXEL}px`;
-        lienzo.font = `${puntos / PUNTOS_POR_PIXEL}px ${familia}`;
-        const linea = Math.ceil(px(cliente, 'lineHeight'));
+        letra = puntos / PUNTOS_POR_PIXEL;
+        lienzo.font = `${letra}px ${familia}`;
+        anchos.clear();
+        const linea = Math.ceil(letra * interlineado);
         const lista = primero('SELECT');
-        const fila = lista && lista.options.length ? lista.options[0].getBoundingClientRect().height : 0;
-        return {
-          altoDeLetra: linea,
-          altoFilaLista: fila > 0 ? Math.ceil(fila) : linea,
-          bordeCampo: primero('INPUT') ? px(primero('INPUT'), 'borderTopWidth') : 0,
-          bordeLista: lista ? px(lista, 'borderTopWidth') : 0,
-        };
+        let fila = linea;
+        if (lista && lista.options.length) {
+          cliente.style.fontSize = `${letra}px`;
+          fila = Math.ceil(lista.options[0].getBoundingClientRect().height) || linea;
+        }
+        return { altoDeLetra: linea, altoFilaLista: fila, ...bordes };
       },
-      AnchoDeTexto: (texto) => Math.ceil(lienzo.measureText(texto).width),
+      AnchoDeTexto(texto) {
+        if (!anchos.has(texto)) anchos.set(texto, Math.ceil(lienzo.measureText(texto).width));
+        return anchos.get(texto);
+      },
     };
     cliente.style.fontSize = '';
     const hecho = velmora.ajustar(indice,
-      { puntos: px(raiz, 'fontSize') * PUNTOS_POR_PIXEL, ancho: Math.max(1, Math.floor(ancho)), alto: 1 << 20 },
+      { puntos: px(cliente, 'fontSize') * PUNTOS_POR_PIXEL, ancho: Math.max(1, Math.floor(ancho)), alto: 1 << 20 },
       medidor);
+    cliente.style.fontSize = `${letra}px`;
     tablas.ventanas[indice].controles.forEach((c, i) => {
       const { x, y, ancho: w, alto: h } = hecho.cajas[i];
       Object.assign(elementos[i].style, { left: `${x}px`, top: `${y}px`, width: `${w}px`, height: `${h}px` });
       // The frame's line runs through the middle of its caption band.
       if (c.tipo === velmora.Tipo.Marco) {
-        elementos[i].firstChild.style.top = `${Math.ceil(px(cliente, 'lineHeight') / 2)}px`;
+        elementos[i].firstChild.style.top = `${Math.ceil(Math.ceil(letra * interlineado) / 2)}px`;
       }
     });
     Object.assign(cliente.style, { width: `${hecho.ancho}px`, height: `${hecho.alto}px` });
+    raiz.classList.toggle('en-columna', hecho.enColumna);
   }
 
   // The width a window may take: what `contenedor` leaves inside its
@@ -216,6 +226,7 @@
     const parrafo = crear('p', 'mensaje');
     parrafo.id = `${titulo.id}-texto`;
     parrafo.textContent = texto.replace(/\r\n/g, '\n');
+    parrafo.classList.toggle('lineas', parrafo.textContent.includes('\n'));
     dialogo.setAttribute('aria-describedby', parrafo.id);
     const botones = crear('div', 'botones');
     const aceptar = crear('button');
@@ -445,6 +456,7 @@
     const cliente = crear('div', 'cliente');
     ventana.append(cliente);
     escritorio.append(ventana);
+    const ancho = anchoPara(ventana, escritorio);   // measured before the controls exist
     const elementos = construir(0, cliente);
     campos = [];
     v.controles.forEach((c, i) => { if (c.campo !== null) campos[c.campo] = elementos[i]; });
@@ -459,24 +471,35 @@
     escritorio.append(grafica);
     const resultado = elementos[v.controles.findIndex((c) => c.resultado)];
     principal = { ventana, cliente, elementos, titulo, grafica, resultado };
+    colocar(0, ventana, cliente, elementos, ancho);
+    anchoColocado = ancho;
     colocarPrincipal();
     elementos[v.controles.findIndex((c) => c.foco)].focus();
   }
 
+  // Lays the main window out again where the width the page leaves it has
+  // changed: a turned phone, a resized browser, or a scroll bar that came
+  // with a longer page (or with this very layout, hence a second look).
+  let anchoColocado = 0;
   function colocarPrincipal() {
-    if (!principal || terminado) return;
-    colocar(0, principal.ventana, principal.cliente, principal.elementos,
-      anchoPara(principal.ventana, escritorio));
+    for (let vez = 0; vez < 2 && principal && !terminado; vez += 1) {
+      const ancho = anchoPara(principal.ventana, escritorio);
+      if (ancho === anchoColocado) return;
+      anchoColocado = ancho;
+      colocar(0, principal.ventana, principal.cliente, principal.elementos, ancho);
+      dibujarGrafica();   // drawn for the new width
+    }
   }
 
   // After "&Salir": an installed app's window closes; a tab, which a page
-  // may not close, says that the program has ended and offers to start
-  // again.
+  // may not close (and which some engines would close all the same, were it
+  // opened by a script), says that the program has ended and offers to
+  // start again.
   function terminar() {
     terminado = true;
     cerrarMenus(false);
     for (const d of document.querySelectorAll('dialog')) d.remove();
-    window.close();
+    if (matchMedia('(display-mode: standalone), (display-mode: minimal-ui)').matches) window.close();
     escritorio.replaceChildren();
     const aviso = crear('section', 'terminado');
     aviso.setAttribute('role', 'alert');
@@ -509,28 +532,58 @@
     MostrarVentanaFija: mostrarVentanaFija,
     PedirTurno: () => setTimeout(() => velmora.turno(), 0),
     Terminar: terminar,
-    // The picture is a page of its own (grafica.js); the window works
-    // without it.
     MostrarGrafica(explicacion) {
-      if (!terminado && typeof VelmoraGrafica !== 'undefined') VelmoraGrafica.mostrar(principal.grafica, explicacion);
+      principal.explicacion = explicacion;
+      dibujarGrafica();
     },
   };
 
-  CrearVelmora({ frente }).then((modulo) => {
+  // The picture of the last answer. It is a script of its own (grafica.js),
+  // which arrives after the window: the window works without it, and an
+  // answer given before it has run (an address that holds a calculation) is
+  // drawn once it has, when the document is loaded.
+  function dibujarGrafica() {
+    if (principal && !terminado && typeof VelmoraGrafica !== 'undefined') {
+      VelmoraGrafica.mostrar(principal.grafica, principal.explicacion);
+    }
+  }
+  document.addEventListener('DOMContentLoaded', dibujarGrafica);
+
+  // The page is busy until its window is drawn. Where the module cannot
+  // start (not found, broken, a browser without WebAssembly), it says so and
+  // what to try, visibly and to a screen reader.
+  escritorio.setAttribute('aria-busy', 'true');
+  function sinArrancar(error) {
+    document.getElementById('cargando').remove();
+    const aviso = document.getElementById('sin-arrancar');
+    aviso.setAttribute('role', 'alert');
+    aviso.hidden = false;
+    escritorio.removeAttribute('aria-busy');
+    console.warn('Velmora no ha podido arrancar:', error);
+  }
+  function arrancar(modulo, tablasDelModulo) {
     velmora = modulo;
-    tablas = velmora.tablas();
+    velmora.frente = frente;
+    tablas = tablasDelModulo;
+    document.getElementById('arranque').remove();
     dibujarPrincipal();
     velmora.formLoad();
     escritorio.removeAttribute('aria-busy');
     desdeLaDireccion();
     window.addEventListener('hashchange', desdeLaDireccion);
     let pendiente = 0;
-    window.addEventListener('resize', () => {
+    new ResizeObserver(() => {
       clearTimeout(pendiente);
       pendiente = setTimeout(colocarPrincipal, 100);
-    });
+    }).observe(escritorio);
+    performance.mark('velmora-dibujada');   // the window is built (bench/motores)
     document.documentElement.dataset.listo = 'si';
-  });
+  }
+  // The module started as it loaded (modulo.post.js), or it did not.
+  /* global velmoraCargado */
+  if (typeof velmoraCargado === 'undefined') sinArrancar(new Error('velmora.js no ha cargado'));
+  else if (velmoraCargado.error) sinArrancar(velmoraCargado.error);
+  else arrancar(velmoraCargado.modulo, velmoraCargado.tablas);
 
   // The service worker keeps the site for offline use (sw.js); the browser
   // itself looks for a new version of it on each visit, and the next visit
