@@ -48,7 +48,11 @@ class SinMinimizarModales : public QObject {
 // manager's "kill", xdotool windowclose) is closed as if the user had closed
 // it: a modal window then frees the window it blocked, and once the last
 // window is gone the program ends. The X server tells the window itself
-// (DestroyNotify); the toolkit would only see it vanish.
+// (DestroyNotify); the toolkit would only see it vanish. It is closed at
+// once, before the events that follow: the window manager gives the focus
+// back to the window left right after the destruction, and while the modal
+// window stood, the toolkit would hand that focus on to it, leaving the
+// window left without keys.
 class VentanasDestruidas : public QAbstractNativeEventFilter {
   public:
     bool nativeEventFilter(const QByteArray& tipo, void* mensaje, qintptr*) override {
@@ -57,9 +61,7 @@ class VentanasDestruidas : public QAbstractNativeEventFilter {
         if ((evento->response_type & 0x7f) != XCB_DESTROY_NOTIFY) return false;
         const auto ventana = reinterpret_cast<const xcb_destroy_notify_event_t*>(evento)->window;
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->internalWinId() == ventana && w->isVisible()) {
-                QTimer::singleShot(0, w, [w] { w->close(); });
-            }
+            if (w->internalWinId() == ventana && w->isVisible()) w->close();
         }
         return false;
     }
