@@ -98,11 +98,16 @@ def ventanas_destruidas(velmora, pantalla, _):
     principal = xdotool(pantalla, "search", "--name", "Diesel v1.0").split()[0]
 
     def abrir(teclas):
-        # A few tries: the window manager hands the focus back in its time.
-        for _ in range(3):
+        # A few tries: the window manager hands the focus back in its time,
+        # and a slow build (the sanitizers') opens its menu in its time: a
+        # key once the last has been taken, a menu left open closed first.
+        for _ in range(4):
+            xdotool(pantalla, "key", "Escape")
             xdotool(pantalla, "windowactivate", "--sync", principal)
-            xdotool(pantalla, "key", "alt+a", *teclas)
-            fin = time.monotonic() + 3
+            for tecla in ("alt+a", *teclas):
+                time.sleep(0.3)
+                xdotool(pantalla, "key", tecla)
+            fin = time.monotonic() + 4
             while time.monotonic() < fin:
                 activa = xdotool(pantalla, "getactivewindow")
                 if activa and activa != principal:
