@@ -25,8 +25,9 @@ std::optional<Grafica> GraficaDe(const std::variant<Calculo, Mensaje>& calculo,
         g.caso == CasoAmortizacion::SeAmortiza || g.caso == CasoAmortizacion::VentajaQueSeAcaba;
     if (cruzan) {
         g.distancia = DistanciaMostrada(a);
-    } else if (g.caso == CasoAmortizacion::AmortizadoDesdeYa) {
-        // A difference that is not owed bears no interest.
+    } else {
+        // Interest is charged for the years until the lines cross; where
+        // they never do, the difference is the price difference.
         g.diferencia = a.diferenciaPrecio;
     }
     g.textoDistancia = TextoDeSimple(float(g.distancia), config);

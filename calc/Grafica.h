@@ -30,7 +30,7 @@ struct Grafica {
     CasoAmortizacion caso;
     bool conInteres;              // the interest formula ran
     double diferencia;            // to recover: the price difference, charged with interest
-                                  // where the interest formula ran and it is owed
+                                  // where the interest formula ran and the lines cross
     double diferenciaPrecio;      // PCD - PCG, without interest
     double ahorroPorKm;           // petrol cost per km - diesel cost per km
     double distancia;             // where the lines cross, in whole km (0 when they do not)

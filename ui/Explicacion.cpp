@@ -1,45 +1,49 @@
 #include "Explicacion.h"
 
 #include <cmath>
-#include <string_view>
+#include <cstdio>
 
 namespace velmora::ui {
-namespace {
 
-// Builds a sentence from texts and figures: f << "necesita " << Km(d) << " km".
-// (Not inlined: the page's module would grow by a copy of each for every
-// piece of every sentence.)
-struct Frases {
-    Frase frase;
-    [[gnu::noinline]] Frases& operator<<(std::string_view texto) {
-        frase.push_back({std::string(texto), std::nullopt});
-        return *this;
+std::string Escritura::Exponente(double valor) const {
+    // Seven digits at most, as the window writes them: 1.234568e+07 becomes
+    // "1,234568E+07" in Spanish.
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.6e", valor);
+    std::string cifras(buffer), exponente;
+    if (const auto e = cifras.find('e'); e != std::string::npos) {
+        exponente = "E" + cifras.substr(e + 1);
+        cifras.resize(e);
     }
-    [[gnu::noinline]] Frases& operator<<(Cifra cifra) {
-        frase.push_back({"", cifra});
-        return *this;
+    if (cifras.find('.') != std::string::npos) {
+        cifras.erase(cifras.find_last_not_of('0') + 1);
+        if (cifras.back() == '.') cifras.pop_back();
     }
-    [[gnu::noinline]] Frases& operator<<(const Frase& otra) {
-        frase.insert(frase.end(), otra.begin(), otra.end());
-        return *this;
+    if (const auto punto = cifras.find('.'); punto != std::string::npos) {
+        cifras.replace(punto, 1, separadorDecimal);
     }
-};
-
-Cifra Km(double valor) {
-    return {valor, 0};
-}
-Cifra Dinero(double valor) {
-    return {valor, 2};
-}
-// How much `parte` is of `todo`, in percent.
-Cifra Porcentaje(double parte, double todo) {
-    return {std::fabs(parte / todo) * 100, 1};
+    return cifras + exponente;
 }
 
-}  // namespace
+std::string Escritura::Numero(double valor, int decimales) const {
+    const double magnitud = std::fabs(valor);
+    if (magnitud >= 1e7 || (magnitud > 0 && magnitud < 1e-4) || !std::isfinite(valor)) {
+        return Exponente(valor);
+    }
+    const double escala = std::pow(10.0, decimales);
+    const double redondeado = std::round(valor * escala) / escala;
+    return agrupado(redondeado == 0 ? 0.0 : redondeado, decimales);
+}
 
-Explicacion ExplicacionDe(const Grafica& g) {
+Explicacion ExplicacionDe(const Grafica& g, const Escritura& escritura) {
     using enum CasoAmortizacion;
+    const auto km = [&](double v) { return escritura.Numero(v, 0); };
+    const auto dinero = [&](double v) { return escritura.Numero(v, 2); };
+    // How much `parte` is of `todo`, in percent.
+    const auto porcentaje = [&](double parte, double todo) {
+        return escritura.Numero(std::fabs(parte / todo) * 100, 1);
+    };
+
     Explicacion e;
     e.titulo = "Qué significa";
     e.nombreGrafica = "Ahorro acumulado del diésel frente a la diferencia de precio a recuperar";
@@ -47,103 +51,90 @@ Explicacion ExplicacionDe(const Grafica& g) {
     e.cruzan = g.caso == SeAmortiza || g.caso == VentajaQueSeAcaba;
     e.diferencia = g.diferencia;
     e.ahorroPorKm = g.ahorroPorKm;
-    e.distancia = g.distancia;
     e.kmAno = g.kmAno && *g.kmAno > 0 ? *g.kmAno : 0;
-    // Past the crossing, or, where the lines do not cross, ten years at the
-    // kilometres a year typed (or 100 000 km).
-    e.tramo = e.cruzan && g.distancia > 0 ? g.distancia * 1.3 : e.kmAno > 0 ? e.kmAno * 10 : 100000;
+    const bool conInteres = g.conInteres && e.cruzan;  // charged for the years to the crossing
     e.rotuloDiferencia =
-        g.conInteres ? "Diferencia a recuperar, con interés" : "Diferencia a recuperar";
+        conInteres ? "Diferencia a recuperar, con interés" : "Diferencia a recuperar";
     e.rotuloAhorro = "Ahorro acumulado";
     e.rotuloCruce = g.textoDistancia + " Km";
-    e.rotuloEje = e.kmAno > 0 ? "Km (y años)" : "Km";
+    e.rotuloEje = "Km";
 
-    Frase anos;
+    // The distance in time at the kilometres a year typed: in years, or in
+    // days where that is under a hundredth of a year.
+    std::string tiempo, anos;
     if (g.anos && e.kmAno > 0) {
-        anos = (Frases() << " A " << Km(e.kmAno) << " km al año, son " << Cifra{*g.anos, 2}
-                         << " años.")
-                   .frase;
+        const double dias = *g.anos * 365;
+        const auto cuantos = [](const std::string& n, const char* uno, const char* varios) {
+            return n + (n == "1" ? uno : varios);
+        };
+        tiempo = *g.anos >= 0.005 ? cuantos(dinero(*g.anos), " año", " años")
+                 : dias >= 1      ? cuantos(km(dias), " día", " días")
+                                  : "menos de un día";
+        const bool singular = tiempo.starts_with("1 ") || tiempo == "menos de un día";
+        anos = " A " + km(e.kmAno) + " km al año, " + (singular ? "es " : "son ") + tiempo + ".";
     }
-    const Frase recuperar =
-        g.conInteres ? (Frases() << Km(g.diferencia) << " (los " << Km(g.diferenciaPrecio)
-                                 << " que cuesta de más, con su interés)")
-                           .frase
-                     : (Frases() << "los " << Km(g.diferencia) << " que cuesta de más").frase;
+    const std::string recuperar = conInteres
+                                      ? km(g.diferencia) + " (los " + km(g.diferenciaPrecio) +
+                                            " que cuesta de más, con su interés)"
+                                      : "los " + km(g.diferencia) + " que cuesta de más";
+    const bool primerKm = g.distancia < 1;  // the window shows 0
     const bool limites = g.gasolinaLimite && g.gasoilLimite;
     switch (g.caso) {
         case SeAmortiza:
-            e.frases.push_back((Frases() << "El diésel ahorra " << Dinero(g.ahorroPorKm)
-                                         << " por kilómetro y necesita " << Km(g.distancia)
-                                         << " km para recuperar " << recuperar << "." << anos)
-                                   .frase);
+            e.frases.push_back("El diésel ahorra " + dinero(g.ahorroPorKm) + " por kilómetro y " +
+                               (primerKm ? "recupera " + recuperar + " en menos de un kilómetro."
+                                         : "necesita " + km(g.distancia) + " km para recuperar " +
+                                               recuperar + "." + anos));
             if (limites) {
                 const double pg = g.precioLitroGasolina, pgas = g.precioLitroGasoil;
-                e.frases.push_back((Frases()
-                                    << "La respuesta cambia si el litro de gasolina baja de "
-                                    << Dinero(pg) << " a " << Dinero(*g.gasolinaLimite) << " (un "
-                                    << Porcentaje(pg - *g.gasolinaLimite, pg)
-                                    << " % menos) o el de gasóleo sube de " << Dinero(pgas) << " a "
-                                    << Dinero(*g.gasoilLimite) << " (un "
-                                    << Porcentaje(*g.gasoilLimite - pgas, pgas)
-                                    << " % más): a partir de ahí el diésel no se amortiza nunca.")
-                                       .frase);
+                e.frases.push_back(
+                    "La respuesta cambia si el litro de gasolina baja de " + dinero(pg) + " a " +
+                    dinero(*g.gasolinaLimite) + " (un " + porcentaje(pg - *g.gasolinaLimite, pg) +
+                    " % menos) o el de gasóleo sube de " + dinero(pgas) + " a " +
+                    dinero(*g.gasoilLimite) + " (un " + porcentaje(*g.gasoilLimite - pgas, pgas) +
+                    " % más): a partir de ahí el diésel no se amortiza nunca.");
             }
             break;
         case AmortizadoDesdeYa:
             e.frases.push_back(
-                {{"El diésel no cuesta más de comprar y no gasta más por "
-                  "kilómetro: está amortizado desde el primer kilómetro.",
-                  std::nullopt}});
+                "El diésel no cuesta más de comprar y no gasta más por kilómetro: está "
+                "amortizado desde el primer kilómetro.");
             break;
         case MismoPrecio:
-            e.frases.push_back((Frases() << "El diésel cuesta lo mismo de comprar: no tiene nada "
-                                            "que recuperar, pero gasta "
-                                         << Dinero(-g.ahorroPorKm) << " más por kilómetro.")
-                                   .frase);
+            e.frases.push_back(
+                "El diésel cuesta lo mismo de comprar: no tiene nada que recuperar, pero gasta " +
+                dinero(-g.ahorroPorKm) + " más por kilómetro.");
             break;
         case NuncaSeAmortiza:
-            e.frases.push_back((Frases() << "El diésel cuesta " << Km(g.diferenciaPrecio)
-                                         << " más y gasta " << Dinero(-g.ahorroPorKm)
-                                         << " más por kilómetro: la diferencia no se recupera "
-                                            "nunca.")
-                                   .frase);
+            e.frases.push_back("El diésel cuesta " + km(g.diferenciaPrecio) + " más y gasta " +
+                               dinero(-g.ahorroPorKm) +
+                               " más por kilómetro: la diferencia no se recupera nunca.");
             if (limites) {
-                e.frases.push_back((Frases()
-                                    << "Se amortizaría si el litro de gasolina pasara de "
-                                    << Dinero(*g.gasolinaLimite) << " o el de gasóleo bajara de "
-                                    << Dinero(*g.gasoilLimite) << ".")
-                                       .frase);
+                e.frases.push_back("Se amortizaría si el litro de gasolina pasara de " +
+                                   dinero(*g.gasolinaLimite) + " o el de gasóleo bajara de " +
+                                   dinero(*g.gasoilLimite) + ".");
             }
             break;
         case VentajaQueSeAcaba:
-            e.frases.push_back((Frases() << "El diésel cuesta " << Km(-g.diferenciaPrecio)
-                                         << " menos pero gasta " << Dinero(-g.ahorroPorKm)
-                                         << " más por kilómetro: su ventaja se acaba a los "
-                                         << Km(g.distancia) << " km." << anos)
-                                   .frase);
+            e.frases.push_back("El diésel cuesta " + km(-g.diferenciaPrecio) +
+                               " menos pero gasta " + dinero(-g.ahorroPorKm) +
+                               " más por kilómetro: su ventaja se acaba " +
+                               (primerKm ? std::string("en el primer kilómetro.")
+                                         : "a los " + km(g.distancia) + " km." + anos));
             break;
     }
 
-    const auto fila = [&](Frase nombre, Frase valor) {
-        e.tabla.emplace_back(std::move(nombre), std::move(valor));
-    };
-    fila((Frases() << e.rotuloDiferencia).frase, (Frases() << Km(g.diferencia)).frase);
-    fila((Frases() << "Ahorro por kilómetro").frase, (Frases() << Dinero(g.ahorroPorKm)).frase);
-    if (e.cruzan) {
-        fila((Frases() << "Distancia en que se cruzan").frase,
-             (Frases() << Km(g.distancia) << " km").frase);
-    }
-    if (g.anos && e.kmAno > 0) {
-        fila((Frases() << "Años a " << Km(e.kmAno) << " km al año").frase,
-             (Frases() << Cifra{*g.anos, 2}).frase);
-    }
+    e.tabla.emplace_back(e.rotuloDiferencia, km(g.diferencia));
+    e.tabla.emplace_back("Ahorro por kilómetro", dinero(g.ahorroPorKm));
+    if (e.cruzan) e.tabla.emplace_back("Distancia en que se cruzan", km(g.distancia) + " km");
+    if (!tiempo.empty()) e.tabla.emplace_back("Tiempo a " + km(e.kmAno) + " km al año", tiempo);
     if (g.gasolinaLimite) {
-        fila((Frases() << "Litro de gasolina en que los dos gastan igual").frase,
-             (Frases() << Dinero(*g.gasolinaLimite)).frase);
+        e.tabla.emplace_back("Litro de gasolina en que los dos gastan igual",
+                             dinero(*g.gasolinaLimite));
     }
     if (g.gasoilLimite) {
-        fila((Frases() << "Litro de gasóleo en que los dos gastan igual").frase,
-             (Frases() << Dinero(*g.gasoilLimite)).frase);
+        e.tabla.emplace_back("Litro de gasóleo en que los dos gastan igual",
+                             dinero(*g.gasoilLimite));
     }
     return e;
 }

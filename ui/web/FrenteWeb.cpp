@@ -23,6 +23,7 @@
 #include "ui/Explicacion.h"
 #include "ui/FormularioVelmora.h"
 #include "ui/Menus.h"
+#include "ui/PlanoGrafica.h"
 #include "ui/Textos.h"
 
 namespace velmora::web {
@@ -65,9 +66,13 @@ class FrenteWeb final : public ui::FrenteVelmora {
     }
     void PedirTurno() override { Pagina().call<void>("PedirTurno"); }
     void Terminar() override { Pagina().call<void>("Terminar"); }
+    // The picture of the answer, which the page draws when it will, for its
+    // width (web::DibujoGrafica).
     void MostrarGrafica(const std::optional<Grafica>& grafica) override {
-        Pagina().call<void>("MostrarGrafica", grafica ? Explicacion(*grafica) : val::null());
+        grafica_ = grafica;
+        Pagina().call<void>("MostrarGrafica", grafica.has_value());
     }
+    const std::optional<Grafica>& UltimaGrafica() const { return grafica_; }
 
     void ModalCerrado() {
         if (cerrada_) std::exchange(cerrada_, nullptr)();
@@ -76,52 +81,7 @@ class FrenteWeb final : public ui::FrenteVelmora {
   private:
     static val Pagina() { return val::module_property("frente"); }
 
-    // The picture's words and figures (ui/Explicacion.h): each sentence a
-    // list of texts and figures {valor, decimales}, which the page writes
-    // in the browser's number format.
-    static val Frase(const ui::Frase& frase) {
-        val piezas = val::array();
-        for (const ui::Pieza& p : frase) {
-            if (p.cifra) {
-                val cifra = val::object();
-                cifra.set("valor", p.cifra->valor);
-                cifra.set("decimales", p.cifra->decimales);
-                piezas.call<void>("push", cifra);
-            } else {
-                piezas.call<void>("push", p.texto);
-            }
-        }
-        return piezas;
-    }
-    static val Explicacion(const Grafica& g) {
-        const ui::Explicacion e = ui::ExplicacionDe(g);
-        val x = val::object();
-        x.set("titulo", e.titulo);
-        x.set("nombreGrafica", e.nombreGrafica);
-        x.set("tituloTabla", e.tituloTabla);
-        val frases = val::array(), tabla = val::array();
-        for (const ui::Frase& f : e.frases) frases.call<void>("push", Frase(f));
-        for (const auto& [nombre, valor] : e.tabla) {
-            val fila = val::array();
-            fila.call<void>("push", Frase(nombre));
-            fila.call<void>("push", Frase(valor));
-            tabla.call<void>("push", fila);
-        }
-        x.set("frases", frases);
-        x.set("tabla", tabla);
-        x.set("tramo", e.tramo);
-        x.set("diferencia", e.diferencia);
-        x.set("ahorroPorKm", e.ahorroPorKm);
-        x.set("distancia", e.distancia);
-        x.set("kmAno", e.kmAno);
-        x.set("cruzan", e.cruzan);
-        x.set("rotuloDiferencia", e.rotuloDiferencia);
-        x.set("rotuloAhorro", e.rotuloAhorro);
-        x.set("rotuloCruce", e.rotuloCruce);
-        x.set("rotuloEje", e.rotuloEje);
-        return x;
-    }
-
+    std::optional<Grafica> grafica_;
     std::function<void()> cerrada_;
 };
 
@@ -242,6 +202,77 @@ val Ajustar(int ventana, val espacio, val medidor) {
     return hecho;
 }
 
+// The picture of the last answer for a chart `ancho` pixels wide, or null
+// where it has none: its words (ui/Explicacion.h) and the plan of its chart
+// (ui/PlanoGrafica.h), each line and text with the page's class for it.
+// The measurer writes a number in the browser's format (Numero), measures
+// a text at the chart's font (AnchoDeTexto) and gives its line's height.
+val DibujoGrafica(double ancho, val medidor) {
+    const auto& grafica = Frente().UltimaGrafica();
+    if (!grafica) return val::null();
+    const ui::Escritura escritura{[medidor](double valor, int decimales) {
+                                      return medidor.call<std::string>("Numero", valor, decimales);
+                                  },
+                                  Frente().ConfiguracionDelUsuario().separadorDecimal};
+    const ui::MedidasGrafica medidas{[medidor](std::string_view texto) {
+                                         return medidor.call<double>("AnchoDeTexto",
+                                                                     std::string(texto));
+                                     },
+                                     medidor["altoDeLetra"].as<double>()};
+    const ui::Explicacion e = ui::ExplicacionDe(*grafica, escritura);
+    const ui::PlanoGrafica plano = ui::PlanoDe(e, ancho, medidas, escritura);
+    static constexpr const char* kTrazos[] = {"rejilla", "cero", "diferencia", "ahorro"};
+    static constexpr const char* kEstilos[] = {
+        "", "anos", "titulo-eje", "rotulo-diferencia", "rotulo-ahorro", "rotulo-cruce"};
+    static constexpr const char* kAnclas[] = {"start", "middle", "end"};
+    val x = val::object();
+    x.set("titulo", e.titulo);
+    x.set("nombreGrafica", e.nombreGrafica);
+    x.set("tituloTabla", e.tituloTabla);
+    val frases = val::array(), tabla = val::array();
+    for (const std::string& f : e.frases) frases.call<void>("push", f);
+    for (const auto& [nombre, valor] : e.tabla) {
+        val fila = val::array();
+        fila.call<void>("push", nombre);
+        fila.call<void>("push", valor);
+        tabla.call<void>("push", fila);
+    }
+    x.set("frases", frases);
+    x.set("tabla", tabla);
+    x.set("ancho", plano.ancho);
+    x.set("alto", plano.alto);
+    x.set("radio", plano.radioPunto);
+    val segmentos = val::array(), rotulos = val::array(), puntos = val::array();
+    for (const ui::Segmento& s : plano.segmentos) {
+        val v = val::object();
+        v.set("x1", s.x1);
+        v.set("y1", s.y1);
+        v.set("x2", s.x2);
+        v.set("y2", s.y2);
+        v.set("clase", kTrazos[int(s.trazo)]);
+        segmentos.call<void>("push", v);
+    }
+    for (const ui::Rotulo& r : plano.rotulos) {
+        val v = val::object();
+        v.set("x", r.x);
+        v.set("y", r.y);
+        v.set("ancla", kAnclas[int(r.ancla)]);
+        v.set("texto", r.texto);
+        v.set("clase", kEstilos[int(r.estilo)]);
+        rotulos.call<void>("push", v);
+    }
+    for (const ui::Punto& p : plano.puntos) {
+        val v = val::object();
+        v.set("x", p.x);
+        v.set("y", p.y);
+        puntos.call<void>("push", v);
+    }
+    x.set("segmentos", segmentos);
+    x.set("rotulos", rotulos);
+    x.set("puntos", puntos);
+    return x;
+}
+
 // What field `campo` takes of `entrante` in place of `seleccion` of its
 // `largo` code units (ui/Entrada.h): the text to put there, or null when it
 // refuses it, and then the message names the field.
@@ -288,6 +319,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
     function("ajustar", &web::Ajustar);
     function("entrada", &web::Entrada);
     function("menuDeTecla", &web::MenuDeTecla);
+    function("grafica", &web::DibujoGrafica);
     // The main window's handlers (ui/FormularioVelmora.h).
     function(
         "formLoad", +[] { web::Formulario().Form_Load(); });

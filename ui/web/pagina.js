@@ -426,6 +426,7 @@
     const parametros = new URLSearchParams();
     tablas.campos.forEach((nombre, i) => parametros.set(nombre, campos[i].value));
     history.replaceState(null, '', `#${parametros.toString()}`);
+    principal.direccion.textContent = location.href;
   }
 
   // An address whose fragment holds field texts fills the fields and
@@ -468,9 +469,12 @@
     grafica.id = 'grafica';
     grafica.setAttribute('aria-labelledby', 'grafica-titulo');
     grafica.hidden = true;
-    escritorio.append(grafica);
+    // On paper, the address that holds the calculation, to open it again.
+    const direccion = crear('p', 'direccion');
+    direccion.textContent = location.href;
+    escritorio.append(grafica, direccion);
     const resultado = elementos[v.controles.findIndex((c) => c.resultado)];
-    principal = { ventana, cliente, elementos, titulo, grafica, resultado };
+    principal = { ventana, cliente, elementos, titulo, grafica, resultado, direccion };
     colocar(0, ventana, cliente, elementos, ancho);
     anchoColocado = ancho;
     colocarPrincipal();
@@ -532,8 +536,8 @@
     MostrarVentanaFija: mostrarVentanaFija,
     PedirTurno: () => setTimeout(() => velmora.turno(), 0),
     Terminar: terminar,
-    MostrarGrafica(explicacion) {
-      principal.explicacion = explicacion;
+    MostrarGrafica(hay) {
+      principal.hayGrafica = hay;
       dibujarGrafica();
     },
   };
@@ -543,8 +547,12 @@
   // answer given before it has run (an address that holds a calculation) is
   // drawn once it has, when the document is loaded.
   function dibujarGrafica() {
-    if (principal && !terminado && typeof VelmoraGrafica !== 'undefined') {
-      VelmoraGrafica.mostrar(principal.grafica, principal.explicacion);
+    if (!principal || terminado) return;
+    if (principal.hayGrafica && typeof VelmoraGrafica !== 'undefined') {
+      VelmoraGrafica.mostrar(principal.grafica, velmora);
+    } else {
+      principal.grafica.replaceChildren();
+      principal.grafica.hidden = true;
     }
   }
   document.addEventListener('DOMContentLoaded', dibujarGrafica);
