@@ -1,7 +1,9 @@
 // Pictures of the page for docs/ (make capturas): the main window after the
 // worked example with interest and the picture of the answer below it, on
-// a desktop browser and on a phone (the whole page) in each engine, and the
-// examples, formula and About windows. Not a test.
+// a desktop browser and on a phone (the whole page) in each engine, the
+// examples, formula and About windows, the picture of a tiny, a huge and a
+// zero result, the page in forced colours, and the page as it prints. Not a
+// test.
 //   VELMORA_SITIO=build/web/ui/web/sitio node docs/capturas/web.mjs docs
 import { servir, motor } from '../../tests/ui/web/entorno.mjs';
 
@@ -16,6 +18,7 @@ const movil = { ancho: 360, alto: 640, movil: true };
 async function foto(m, nombre, vista, accion) {
   const p = await m.abrir(vista);
   await p.ir(sitio.url + EJEMPLO);
+  await p.esperar(() => !document.getElementById('grafica').hidden);
   if (accion) await accion(p);
   await p.captura(`${carpeta}/${nombre}.png`);
   await p.cerrar();
@@ -26,6 +29,23 @@ for (const nombre of ['chromium', 'firefox', 'webkit']) {
   await foto(m, nombre === 'chromium' ? 'web-movil' : `web-movil-${nombre}`, movil);
   if (nombre === 'chromium') {
     await foto(m, 'web-velmora', escritorio);
+    // The picture alone, for other answers.
+    const cifras = (pcd, cmd, pgas, pcg, cmg, pg) => new URLSearchParams({
+      txtPrecioCocheDiesel: pcd, txtConsumoMedioDiesel: cmd, txtPrecioLitroGasoil: pgas,
+      txtPrecioCocheGasolina: pcg, txtConsumoMedioGasolina: cmg, txtPrecioLitroGasolina: pg,
+    }).toString();
+    for (const [archivo, fragmento] of [
+      ['web-grafica-pequena', cifras('2.300.007', '6', '115', '2.300.000', '8', '145')],
+      ['web-grafica-enorme', cifras('3E+38', '1', '1', '0', '1', '91')],
+      ['web-grafica-cero', cifras('2.300.001', '6', '115', '2.300.000', '8', '145')]]) {
+      const p = await m.abrir(escritorio);
+      await p.ir(`${sitio.url}#${fragmento}`);
+      await p.esperar(() => !document.getElementById('grafica').hidden);
+      await p.playwright.locator('#grafica').screenshot({ path: `${carpeta}/${archivo}.png` });
+      await p.cerrar();
+    }
+    await foto(m, 'web-colores-forzados', { ...escritorio, forcedColors: 'active', colorScheme: 'dark' });
+    await foto(m, 'web-impresa', { ancho: 794, alto: 1123 }, (p) => p.playwright.emulateMedia({ media: 'print' }));
     for (const [archivo, entrada] of [['web-ejemplos', 'menuEjemplos'],
       ['web-formula', 'menuFormula'], ['web-acerca-de', 'menuAcercaDe']]) {
       await foto(m, archivo, escritorio, async (p) => {

@@ -84,3 +84,57 @@ test('una version nueva del sitio llega en una visita posterior', async () => {
   await otro.cerrar();
   await rm(carpeta, { recursive: true });
 });
+
+// The picture in forced colours (a high-contrast theme) and in a dark
+// scheme: every text at 4.5:1 or more on the picture's background, and the
+// result box still outlined where colours are forced.
+const CON_INTERES = '#txtPrecioCocheDiesel=2600000&txtConsumoMedioDiesel=6&txtPrecioLitroGasoil=115&' +
+  'txtPrecioCocheGasolina=2300000&txtConsumoMedioGasolina=8&txtPrecioLitroGasolina=145&' +
+  'txtKmAno=15000&txtInteres=5';
+test('la grafica se lee en colores forzados y en un esquema oscuro', async () => {
+  for (const [forcedColors, colorScheme] of [['active', 'light'], ['active', 'dark'], ['none', 'dark']]) {
+    const p = await chromium.abrir({ forcedColors, colorScheme });
+    await p.ir(sitio.url + CON_INTERES);
+    await p.esperar(() => !document.getElementById('grafica').hidden);
+    const visto = await p.evaluar(() => {
+      const rgb = (c) => c.match(/[\d.]+/g).slice(0, 3).map(Number);
+      const luz = (c) => {
+        const [r, g, b] = rgb(c).map((v) => {
+          const s = v / 255;
+          return s <= 0.03928 ? s / 12.92 : ((s + 0.055) / 1.055) ** 2.4;
+        });
+        return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+      };
+      const grafica = document.getElementById('grafica');
+      const fondo = luz(getComputedStyle(grafica).backgroundColor);
+      const textos = [...grafica.querySelectorAll('text, h2, p, th, td, caption')];
+      return {
+        bajos: textos.map((e) => {
+          const color = getComputedStyle(e)[e.tagName === 'text' ? 'fill' : 'color'];
+          const [a, b] = [luz(color), fondo].sort((x, y) => y - x);
+          return [e.textContent, (a + 0.05) / (b + 0.05)];
+        }).filter(([, contraste]) => contraste < 4.5),
+        borde: getComputedStyle(document.getElementById('lblResultado')).outlineStyle,
+      };
+    });
+    assert.deepEqual(visto.bajos, [], `${forcedColors} ${colorScheme}`);
+    if (forcedColors === 'active') assert.equal(visto.borde, 'solid');
+    await p.cerrar();
+  }
+});
+
+// Printed, the worked example fits one A4 page, without the menu bar, with
+// the address that opens it again.
+test('el ejemplo impreso cabe en una pagina', async () => {
+  const p = await chromium.abrir();
+  await p.ir(sitio.url + CON_INTERES);
+  await p.esperar(() => !document.getElementById('grafica').hidden);
+  const pdf = await p.playwright.pdf({ preferCSSPageSize: true });
+  assert.equal(pdf.toString('latin1').match(/\/Type\s*\/Page\b/g).length, 1);
+  await p.playwright.emulateMedia({ media: 'print' });
+  assert.deepEqual(await p.evaluar(() => [
+    getComputedStyle(document.querySelector('.barra-menus')).display,
+    document.querySelector('.direccion').checkVisibility() && document.querySelector('.direccion').textContent,
+  ]), ['none', sitio.url + CON_INTERES]);
+  await p.cerrar();
+});

@@ -358,6 +358,16 @@ for (const nombre of MOTORES) {
       assert.deepEqual(visto.cruce, ['63829 Km']);
       assert.match(visto.frases, /su ventaja se acaba a los 63\.829 km/);
       await p.cerrar();
+      // Without the picture's script, the window works all the same.
+      const sinGrafica = await servir(undefined, { falta: ['grafica.js', 'sw.js'] });
+      const otra = await abrir({}, sinGrafica.url);
+      await otra.escribirTodos(EJEMPLO);
+      await otra.pulsar('#cmdCalcular');
+      await otra.esperar(() => document.getElementById('lblResultado').textContent === '63829');
+      assert.equal(await otra.evaluar(() => document.getElementById('grafica').hidden), true);
+      assert.deepEqual(otra.errores.filter((e) => !/Failed to load resource|\(404\)/.test(e)), []);
+      await otra.cerrar();
+      await sinGrafica.cerrar();
     });
 
     test('la comprobacion de accesibilidad no encuentra fallos', async () => {
