@@ -358,6 +358,11 @@ async function webkitDe(idioma) {
           const altoPagina = await d.executeScript('const f = arguments[0]; f.dataset.alto = f.height; '
             + 'return f.height = f.contentDocument.documentElement.scrollHeight;', marco);
           await d.manage().window().setRect({ width: rect.width, height: rect.height + altoPagina - alto });
+          // The window grows and is drawn again in its time.
+          for (let i = 0; i < 100 && await d.executeScript('return innerHeight') < altoPagina; i += 1) {
+            await new Promise((listo) => setTimeout(listo, 50));
+          }
+          await d.executeScript('return new Promise((listo) => requestAnimationFrame(() => requestAnimationFrame(listo)))');
           await writeFile(ruta, await marco.takeScreenshot(), 'base64');
           await d.executeScript('arguments[0].height = arguments[0].dataset.alto;', marco);
           await d.manage().window().setRect(rect);
