@@ -1,7 +1,8 @@
 // What bench/motores prints for each engine: the time from navigation to
-// the window built, on the first visit and the median of later ones (the
-// site then comes from the service worker's cache), and medians over
-// clicks, in milliseconds (see that script).
+// the window drawn, on the first page of a browser just started (its own
+// start-up included) and the median of later visits (the site then comes
+// from the service worker's cache), and medians over clicks, in
+// milliseconds (see that script).
 import { servir, motor } from '../tests/ui/web/entorno.mjs';
 
 const VISITAS = 10;
@@ -42,7 +43,7 @@ for (const archivo of ['', 'velmora.js', 'pagina.js', 'grafica.js', 'estilo.css'
     await fetch(sitio.url + archivo, { headers: { 'accept-encoding': codificacion } }).then((r) => r.arrayBuffer());
   }
 }
-console.log('medians in ms    window built     click: handled / next frame');
+console.log('medians in ms    window drawn     click: handled / next frame');
 console.log('                first / later    without interest   with interest');
 for (const nombre of ['chromium', 'firefox', 'webkit']) {
   const m = await motor(nombre);

@@ -444,7 +444,8 @@
 
   // ---- the main window ----------------------------------------------------
 
-  function dibujarPrincipal() {
+  // The main window, built unseen; mostrarPrincipal places and shows it.
+  function construirPrincipal() {
     const v = tablas.ventanas[0];
     const ventana = crear('section', 'ventana');
     ventana.id = v.nombre;
@@ -457,7 +458,7 @@
     const cliente = crear('div', 'cliente');
     ventana.append(cliente);
     escritorio.append(ventana);
-    const ancho = anchoPara(ventana, escritorio);   // measured before the controls exist
+    ventana.style.visibility = 'hidden';
     const elementos = construir(0, cliente);
     campos = [];
     v.controles.forEach((c, i) => { if (c.campo !== null) campos[c.campo] = elementos[i]; });
@@ -474,11 +475,14 @@
     direccion.textContent = location.href;
     escritorio.append(grafica, direccion);
     const resultado = elementos[v.controles.findIndex((c) => c.resultado)];
-    principal = { ventana, cliente, elementos, titulo, grafica, resultado, direccion };
-    colocar(0, ventana, cliente, elementos, ancho);
-    anchoColocado = ancho;
+    const foco = elementos[v.controles.findIndex((c) => c.foco)];
+    principal = { ventana, cliente, elementos, titulo, grafica, resultado, direccion, foco };
+  }
+
+  function mostrarPrincipal() {
     colocarPrincipal();
-    elementos[v.controles.findIndex((c) => c.foco)].focus();
+    principal.ventana.style.visibility = '';
+    principal.foco.focus();
   }
 
   // Lays the main window out again where the width the page leaves it has
@@ -569,14 +573,25 @@
     escritorio.removeAttribute('aria-busy');
     console.warn('Velmora no ha podido arrancar:', error);
   }
-  function arrancar(modulo, tablasDelModulo) {
+  // Started in short steps, so that the page answers between them (a phone
+  // takes each several times as long): the module's tables; the window
+  // built unseen with its caption; then placed and shown; then what the
+  // address asks for.
+  const otraTarea = () => new Promise((listo) => { setTimeout(listo, 0); });
+  async function arrancar(modulo) {
     velmora = modulo;
     velmora.frente = frente;
-    tablas = tablasDelModulo;
-    document.getElementById('arranque').remove();
-    dibujarPrincipal();
+    await otraTarea();
+    tablas = velmora.tablas();
+    await otraTarea();
+    construirPrincipal();
     velmora.formLoad();
+    await otraTarea();
+    document.getElementById('arranque').remove();
+    mostrarPrincipal();
     escritorio.removeAttribute('aria-busy');
+    performance.mark('velmora-dibujada');   // the window is drawn (bench/motores)
+    await otraTarea();
     desdeLaDireccion();
     window.addEventListener('hashchange', desdeLaDireccion);
     let pendiente = 0;
@@ -584,14 +599,12 @@
       clearTimeout(pendiente);
       pendiente = setTimeout(colocarPrincipal, 100);
     }).observe(escritorio);
-    performance.mark('velmora-dibujada');   // the window is built (bench/motores)
     document.documentElement.dataset.listo = 'si';
   }
   // The module started as it loaded (modulo.post.js), or it did not.
   /* global velmoraCargado */
   if (typeof velmoraCargado === 'undefined') sinArrancar(new Error('velmora.js no ha cargado'));
-  else if (velmoraCargado.error) sinArrancar(velmoraCargado.error);
-  else arrancar(velmoraCargado.modulo, velmoraCargado.tablas);
+  else velmoraCargado.then(arrancar, sinArrancar);
 
   // The service worker keeps the site for offline use (sw.js); the browser
   // itself looks for a new version of it on each visit, and the next visit

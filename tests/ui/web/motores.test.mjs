@@ -396,7 +396,7 @@ for (const nombre of MOTORES) {
     // what to try, and is busy no longer; while a slow network brings the
     // module, it says it is loading.
     test('sin su modulo, la pagina lo dice', async () => {
-      const roto = await servir(undefined, { falta: ['sw.js'], cambiado: { 'velmora.js': 'var velmoraCargado = { error: new WebAssembly.CompileError("x") };' } });
+      const roto = await servir(undefined, { falta: ['sw.js'], cambiado: { 'velmora.wasm': 'no es WebAssembly' } });
       for (const [que, opciones] of [['missing', { falta: ['velmora.js', 'sw.js'] }], ['broken', null]]) {
         const sitioRoto = opciones ? await servir(undefined, opciones) : roto;
         const p = await abrir({}, null);
