@@ -245,7 +245,6 @@ async function firefoxDe(idioma) {
       'network.proxy.ssl': '127.0.0.1',
       'network.proxy.ssl_port': 9,
       'network.proxy.allow_hijacking_localhost': false,
-      'dom.serviceWorkers.testing.enabled': true,
     },
   });
   return {
