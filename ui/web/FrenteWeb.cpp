@@ -8,6 +8,7 @@
 #include <emscripten/val.h>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
@@ -33,6 +34,13 @@ using emscripten::val;
 
 val Texto(const char* texto) {
     return texto ? val(std::string(texto)) : val::null();
+}
+
+// An object of named values for the page: Objeto({{"x", val(1)}, ...}).
+val Objeto(std::initializer_list<std::pair<const char*, val>> campos) {
+    val o = val::object();
+    for (const auto& [nombre, valor] : campos) o.set(nombre, valor);
+    return o;
 }
 
 class FrenteWeb final : public ui::FrenteVelmora {
@@ -186,12 +194,10 @@ val Ajustar(int ventana, val espacio, val medidor) {
     medidor.call<val>("PonerLetra", d.puntos);
     val cajas = val::array();
     for (const ui::Rectangulo& r : d.cajas) {
-        val caja = val::object();
-        caja.set("x", r.x);
-        caja.set("y", r.y);
-        caja.set("ancho", r.ancho);
-        caja.set("alto", r.alto);
-        cajas.call<void>("push", caja);
+        cajas.call<void>("push", Objeto({{"x", val(r.x)},
+                                         {"y", val(r.y)},
+                                         {"ancho", val(r.ancho)},
+                                         {"alto", val(r.alto)}}));
     }
     val hecho = val::object();
     hecho.set("enColumna", d.enColumna);
@@ -244,28 +250,21 @@ val DibujoGrafica(double ancho, val medidor) {
     x.set("radio", plano.radioPunto);
     val segmentos = val::array(), rotulos = val::array(), puntos = val::array();
     for (const ui::Segmento& s : plano.segmentos) {
-        val v = val::object();
-        v.set("x1", s.x1);
-        v.set("y1", s.y1);
-        v.set("x2", s.x2);
-        v.set("y2", s.y2);
-        v.set("clase", kTrazos[int(s.trazo)]);
-        segmentos.call<void>("push", v);
+        segmentos.call<void>("push", Objeto({{"x1", val(s.x1)},
+                                             {"y1", val(s.y1)},
+                                             {"x2", val(s.x2)},
+                                             {"y2", val(s.y2)},
+                                             {"clase", val(kTrazos[int(s.trazo)])}}));
     }
     for (const ui::Rotulo& r : plano.rotulos) {
-        val v = val::object();
-        v.set("x", r.x);
-        v.set("y", r.y);
-        v.set("ancla", kAnclas[int(r.ancla)]);
-        v.set("texto", r.texto);
-        v.set("clase", kEstilos[int(r.estilo)]);
-        rotulos.call<void>("push", v);
+        rotulos.call<void>("push", Objeto({{"x", val(r.x)},
+                                           {"y", val(r.y)},
+                                           {"ancla", val(kAnclas[int(r.ancla)])},
+                                           {"texto", val(r.texto)},
+                                           {"clase", val(kEstilos[int(r.estilo)])}}));
     }
     for (const ui::Punto& p : plano.puntos) {
-        val v = val::object();
-        v.set("x", p.x);
-        v.set("y", p.y);
-        puntos.call<void>("push", v);
+        puntos.call<void>("push", Objeto({{"x", val(p.x)}, {"y", val(p.y)}}));
     }
     x.set("segmentos", segmentos);
     x.set("rotulos", rotulos);

@@ -547,9 +547,9 @@
   };
 
   // The picture of the last answer. It is a script of its own (grafica.js),
-  // which arrives after the window: the window works without it, and an
-  // answer given before it has run (an address that holds a calculation) is
-  // drawn once it has, when the document is loaded.
+  // the page's last: the window works without it, and an answer given
+  // before it has run (an address that holds a calculation, where it
+  // arrives late) is drawn once it has, when the document is loaded.
   function dibujarGrafica() {
     if (!principal || terminado) return;
     if (principal.hayGrafica && typeof VelmoraGrafica !== 'undefined') {
@@ -559,6 +559,7 @@
       principal.grafica.hidden = true;
     }
   }
+
   document.addEventListener('DOMContentLoaded', dibujarGrafica);
 
   // The page is busy until its window is drawn. Where the module cannot

@@ -187,6 +187,23 @@ class Pagina {
   cerrar() { return this.m.cerrar(); }
 }
 
+// A page of playwright-core or puppeteer-core, whose pages answer alike but
+// for their keys and how they close.
+function deTitiritero(motor, p, { tecla, cerrar }) {
+  const pagina = new Pagina(motor, {
+    ir: (url) => p.goto(url),
+    evaluar: (f, a) => p.evaluate(f, a),
+    ejecutar: (codigo) => p.evaluate(codigo),
+    pulsar: (s) => p.click(s),
+    teclear: (t) => p.keyboard.type(t),
+    tecla,
+    captura: (ruta) => p.screenshot({ path: ruta, fullPage: true }),
+    cerrar,
+  });
+  p.on('pageerror', (e) => pagina.errores.push(String(e)));
+  return pagina;
+}
+
 // --- Chromium, through playwright-core ---------------------------------------
 
 async function chromiumDe(idioma) {
@@ -204,18 +221,11 @@ async function chromiumDe(idioma) {
         hasTouch: movil, deviceScaleFactor: movil ? 2 : 1, ...mas,
       });
       const p = await contexto.newPage();
-      const pagina = new Pagina('chromium', {
-        ir: (url) => p.goto(url),
-        evaluar: (f, a) => p.evaluate(f, a),
-        ejecutar: (codigo) => p.evaluate(codigo),
-        pulsar: (s) => p.click(s),
-        teclear: (t) => p.keyboard.type(t),
+      const pagina = deTitiritero('chromium', p, {
         tecla: (partes) => p.keyboard.press(partes.map(conCodigo).join('+')),
-        captura: (ruta) => p.screenshot({ path: ruta, fullPage: true }),
         cerrar: () => contexto.close(),
       });
       pagina.playwright = p;
-      p.on('pageerror', (e) => pagina.errores.push(String(e)));
       p.on('console', (m) => { if (m.type() === 'error') pagina.errores.push(m.text()); });
       return pagina;
     },
@@ -252,23 +262,15 @@ async function firefoxDe(idioma) {
     async abrir({ ancho = 1280, alto = 720, movil = false } = {}) {
       const p = await navegador.newPage();
       await p.setViewport({ width: ancho, height: alto, deviceScaleFactor: movil ? 2 : 1 });
-      const pagina = new Pagina('firefox', {
-        ir: (url) => p.goto(url),
-        evaluar: (f, a) => p.evaluate(f, a),
-        ejecutar: (codigo) => p.evaluate(codigo),
-        pulsar: (s) => p.click(s),
-        teclear: (t) => p.keyboard.type(t),
+      return deTitiritero('firefox', p, {
         async tecla(partes) {
           const nombres = partes.map((t) => (t === 'Space' ? ' ' : t));
           for (const t of nombres.slice(0, -1)) await p.keyboard.down(t);
           await p.keyboard.press(nombres.at(-1));
           for (const t of nombres.slice(0, -1).reverse()) await p.keyboard.up(t);
         },
-        captura: (ruta) => p.screenshot({ path: ruta, fullPage: true }),
         cerrar: () => p.close(),
       });
-      p.on('pageerror', (e) => pagina.errores.push(String(e)));
-      return pagina;
     },
     cerrar: () => navegador.close(),
   };
