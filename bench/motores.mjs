@@ -3,7 +3,8 @@
 // start-up included) and the median of later visits (the site then comes
 // from the service worker's cache), and medians over clicks, in
 // milliseconds (see that script).
-import { servir, motor } from '../tests/ui/web/entorno.mjs';
+import { readdirSync } from 'node:fs';
+import { servir, motor, SITIO } from '../tests/ui/web/entorno.mjs';
 
 const VISITAS = 10;
 const CLICS = 30;
@@ -38,7 +39,7 @@ function clics(n) {
 const sitio = await servir();
 // The test server compresses each file once, when it is first asked for:
 // not on an engine's clock.
-for (const archivo of ['', 'velmora.js', 'pagina.js', 'grafica.js', 'estilo.css']) {
+for (const archivo of ['', ...readdirSync(SITIO)]) {
   for (const codificacion of ['br', 'gzip']) {
     await fetch(sitio.url + archivo, { headers: { 'accept-encoding': codificacion } }).then((r) => r.arrayBuffer());
   }

@@ -1,13 +1,12 @@
 #include "ConversionNumeros.h"
 
-#include <cerrno>
-#include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 
+#include "Cientifica.h"
 #include "ErrorCalculo.h"
 
 namespace velmora {
@@ -135,9 +134,9 @@ std::optional<NumeroLeido> FormaEstricta(std::string_view t, const Configuracion
 }
 
 // Turns the digits into the nearest double. The text is first brought to
-// the scientific form "d.ddd" "e" exponent, so that std::from_chars sees a
-// short exponent however many leading zeros or digits the user typed; the
-// rounding itself is from_chars' own.
+// the scientific form "d.ddd" "e" exponent, so that the conversion
+// (Cientifica.h) sees a short exponent however many leading zeros or digits
+// the user typed; the rounding itself is the conversion's.
 double ValorDe(const NumeroLeido& n) {
     const std::string digitos = n.entera + n.fraccion;
     const std::size_t primero = digitos.find_first_not_of('0');
@@ -175,34 +174,9 @@ double ValorDe(const NumeroLeido& n) {
     cientifica += 'e';
     cientifica += std::to_string(total);
 
-    double valor = 0.0;
-    const char* fin = cientifica.data() + cientifica.size();
-#if defined(__cpp_lib_to_chars)
-    auto [ptr, ec] = std::from_chars(cientifica.data(), fin, valor);
-    const bool fueraDeRango = ec == std::errc::result_out_of_range;
-    const bool leido = ec == std::errc() && ptr == fin;
-#else
-    // The C++ library of the WebAssembly build lacks floating-point
-    // from_chars; its C library's strtod rounds correctly too and, with no
-    // locale ever set there, reads the full stop of the text built above.
-    // (Natively strtod would follow the locale the toolkit sets.)
-    char* ptr = nullptr;
-    errno = 0;
-    valor = std::strtod(cientifica.c_str(), &ptr);
-    // ERANGE also flags a result that is merely subnormal; only infinity
-    // and zero are out of range.
-    const bool fueraDeRango = errno == ERANGE && (std::isinf(valor) || valor == 0.0);
-    const bool leido = ptr == fin;
-#endif
-    if (fueraDeRango) {
-        if (total > 0) throw ErrorCalculo(TipoError::Desbordamiento);
-        return cero;
-    }
-    if (!leido) {
-        // Cannot happen for the text built above; treat it as unreadable.
-        throw ErrorCalculo(TipoError::Conversion);
-    }
-    return valor;
+    const auto valor = LeerCientifica(cientifica);
+    if (!valor) throw ErrorCalculo(TipoError::Desbordamiento);
+    return *valor;
 }
 
 }  // namespace
@@ -233,34 +207,65 @@ bool EsNumerico(std::string_view texto, const ConfiguracionRegional& config) noe
     }
 }
 
+namespace {
+
+// The digits and the decimal exponent of `valor` rounded to seven
+// significant digits: 63829 is "6382900" and 4.
+struct Siete {
+    std::string digitos;
+    int exponente;
+};
+
+Siete SieteDe(double valor) {
+    const std::string texto = SieteCifras(std::fabs(valor));  // "6.382900e+04"
+    Siete s;
+    s.digitos = texto.substr(0, 1) + texto.substr(2, 6);
+    s.exponente = std::atoi(texto.c_str() + 9);
+    return s;
+}
+
+// "6382900" without the zeros that end a fraction that starts after `enteras` digits.
+std::string SinCerosFinales(std::string digitos, std::size_t enteras) {
+    const std::size_t fin = digitos.find_last_not_of('0');
+    digitos.resize(std::max(enteras, fin == std::string::npos ? 0 : fin + 1));
+    return digitos;
+}
+
+}  // namespace
+
+std::string TextoExponencial(double valor, const ConfiguracionRegional& config) {
+    if (std::isnan(valor)) return "nan";
+    if (std::isinf(valor)) return valor < 0 ? "-inf" : "inf";
+    const Siete s = SieteDe(valor);
+    const std::string mantisa = SinCerosFinales(s.digitos, 1);
+    std::string texto = valor < 0 ? "-" : "";
+    texto += mantisa[0];
+    if (mantisa.size() > 1) texto += config.separadorDecimal + mantisa.substr(1);
+    texto += s.exponente < 0 ? "E-" : "E+";
+    if (std::abs(s.exponente) < 10) texto += '0';
+    return texto + std::to_string(std::abs(s.exponente));
+}
+
+// As "%.7g" writes a value: seven significant digits, trailing zeros of a
+// fraction dropped; in the fixed form where the exponent lies from -4 to 6,
+// in the exponent form (TextoExponencial) elsewhere: 63829 -> "63829",
+// 12345679 -> "1,234568E+07" under the Spanish convention.
 std::string TextoDeSimple(float valor, const ConfiguracionRegional& config) {
     if (valor == 0.0f) return "0";
-    // "general" with 7 digits gives the fixed form below 1e7 and the
-    // exponent form from 1e7 up (and for tiny values, never shown here),
-    // with trailing zeros dropped: 63829 -> "63829", 12345679 ->
-    // "1.234568e+07".
-    char buffer[32];
-#if defined(__cpp_lib_to_chars)
-    auto [fin, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, valor, std::chars_format::general, 7);
-    std::string texto = (ec == std::errc()) ? std::string(buffer, fin) : std::string("0");
-#else
-    // The same text by the C library of the WebAssembly build (see ValorDe).
-    const int largo = std::snprintf(buffer, sizeof buffer, "%.7g", double(valor));
-    std::string texto = (largo > 0) ? std::string(buffer, std::size_t(largo)) : std::string("0");
-#endif
-    std::string resultado;
-    resultado.reserve(texto.size() + config.separadorDecimal.size());
-    for (char c : texto) {
-        if (c == '.') {
-            resultado += config.separadorDecimal;
-        } else if (c == 'e') {
-            resultado += 'E';
-        } else {
-            resultado += c;
-        }
+    if (!std::isfinite(valor)) return TextoExponencial(valor, config);
+    const Siete s = SieteDe(valor);
+    if (s.exponente < -4 || s.exponente >= 7) return TextoExponencial(valor, config);
+    std::string texto = valor < 0 ? "-" : "";
+    if (s.exponente < 0) {
+        // 0,000123: zeros after the separator, then the digits.
+        return texto + "0" + config.separadorDecimal +
+               std::string(std::size_t(-s.exponente - 1), '0') + SinCerosFinales(s.digitos, 0);
     }
-    return resultado;
+    const std::size_t enteras = std::size_t(s.exponente) + 1;
+    const std::string digitos = SinCerosFinales(s.digitos, enteras);
+    texto += digitos.substr(0, enteras);
+    if (digitos.size() > enteras) texto += config.separadorDecimal + digitos.substr(enteras);
+    return texto;
 }
 
 }  // namespace velmora

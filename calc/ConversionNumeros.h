@@ -49,4 +49,10 @@ bool EsNumerico(std::string_view texto, const ConfiguracionRegional& config) noe
 // "1,234568E+07" under the Spanish convention.
 std::string TextoDeSimple(float valor, const ConfiguracionRegional& config);
 
+// The exponent form TextoDeSimple writes, for any double: seven significant
+// digits at most, trailing zeros dropped, E, the exponent's sign and at
+// least two digits: 12345679 is "1,234568E+07", 2e38 "2E+38" under the
+// Spanish convention.
+std::string TextoExponencial(double valor, const ConfiguracionRegional& config);
+
 }  // namespace velmora

@@ -60,6 +60,14 @@ struct Amortizacion {
     }
 };
 
+// What a formula found, and whether it was the interest formula: what the
+// outcome of a request (OperacionCalcular.h) and the picture of its answer
+// (Grafica.h) are both made of, so that they never disagree.
+struct Calculo {
+    Amortizacion amortizacion;
+    bool conInteres = false;
+};
+
 // Reads the six car fields with NumeroEstricto (PCD, PCG, PG, CMG, PGas,
 // CMD, in that order). Throws ErrorCalculo: a conversion error naming the
 // field, an overflow (naming the field when a figure itself is too large),

@@ -1,20 +1,16 @@
 #include "Grafica.h"
 
-#include <variant>
-
 #include "ConversionNumeros.h"
+#include "OperacionCalcular.h"
 
 namespace velmora {
 
-std::optional<Grafica> GraficaDe(const std::variant<Calculo, Mensaje>& calculo,
-                                 const ConfiguracionRegional& config) {
-    const auto* c = std::get_if<Calculo>(&calculo);
-    if (!c) return std::nullopt;
-    const Amortizacion& a = c->amortizacion;
+Grafica GraficaDe(const Calculo& calculo, const ConfiguracionRegional& config) {
+    const Amortizacion& a = calculo.amortizacion;
     const double cd = static_cast<double>(a.costeKmDiesel);
 
     Grafica g{};
-    g.conInteres = c->conInteres;
+    g.conInteres = calculo.conInteres;
     g.diferencia = a.diferenciaCargada;
     g.diferenciaPrecio = a.diferenciaPrecio;
     g.ahorroPorKm = a.costeKmGasolina - cd;
@@ -31,7 +27,7 @@ std::optional<Grafica> GraficaDe(const std::variant<Calculo, Mensaje>& calculo,
         g.diferencia = a.diferenciaPrecio;
     }
     g.textoDistancia = TextoDeSimple(float(g.distancia), config);
-    if (c->conInteres) {
+    if (calculo.conInteres) {
         g.kmAno = a.kmAno;
         if (cruzan) g.anos = g.distancia / *g.kmAno;
     }
@@ -40,11 +36,6 @@ std::optional<Grafica> GraficaDe(const std::variant<Calculo, Mensaje>& calculo,
     if (a.consumoGasolina > 0) g.gasolinaLimite = cd * 100.0 / a.consumoGasolina;
     if (a.consumoDiesel > 0) g.gasoilLimite = a.costeKmGasolina * 100.0 / a.consumoDiesel;
     return g;
-}
-
-Respuesta Responder(const TextosCampos& textos, const ConfiguracionRegional& config) {
-    const auto calculo = Calcular(textos, config);
-    return {DesenlaceDe(calculo, config), GraficaDe(calculo, config)};
 }
 
 }  // namespace velmora

@@ -4,10 +4,11 @@
 // and how far the fuel prices may move before the diesel never pays off.
 // It is computed on the request's own road (Calcular), with the same
 // conversions and precisions, so the picture's crossing is the distance the
-// result shows: GraficaDe gives nothing where the request ends with an
-// error, a picture without a crossing for a diesel that never pays off (the
-// request's message explains it) or has nothing to recover (the result shows
-// 0), and a crossing where a diesel pays off or its head start runs out.
+// result shows. A request that ends with an error has no picture
+// (Responder, OperacionCalcular.h); GraficaDe draws one without a crossing
+// for a diesel that never pays off (the request's message explains it) or
+// has nothing to recover (the result shows 0), and one with a crossing where
+// a diesel pays off or its head start runs out.
 //
 // Worked example: PCD 2600000, PCG 2300000, CMD 6, PGas 115, CMG 8, PG 145:
 // 300000 to recover, 11.6 - 6.9000001 = 4.6999999 saved per km, 63829 km;
@@ -19,10 +20,8 @@
 #include <optional>
 #include <string>
 
-#include "Campos.h"
 #include "ConfiguracionRegional.h"
 #include "Formulas.h"
-#include "OperacionCalcular.h"
 
 namespace velmora {
 
@@ -43,15 +42,6 @@ struct Grafica {
     std::optional<double> gasolinaLimite, gasoilLimite;
 };
 
-std::optional<Grafica> GraficaDe(const std::variant<Calculo, Mensaje>& calculo,
-                                 const ConfiguracionRegional& config);
-
-// What a calculation request answers: its one outcome (OperacionCalcular)
-// and the picture of it, from one calculation.
-struct Respuesta {
-    Desenlace desenlace;
-    std::optional<Grafica> grafica;
-};
-Respuesta Responder(const TextosCampos& textos, const ConfiguracionRegional& config);
+Grafica GraficaDe(const Calculo& calculo, const ConfiguracionRegional& config);
 
 }  // namespace velmora

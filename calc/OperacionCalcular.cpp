@@ -49,6 +49,13 @@ Desenlace OperacionCalcular(const TextosCampos& textos, const ConfiguracionRegio
     return DesenlaceDe(Calcular(textos, config), config);
 }
 
+Respuesta Responder(const TextosCampos& textos, const ConfiguracionRegional& config) {
+    const auto calculo = Calcular(textos, config);
+    const auto* c = std::get_if<Calculo>(&calculo);
+    return {DesenlaceDe(calculo, config),
+            c ? std::optional<Grafica>(GraficaDe(*c, config)) : std::nullopt};
+}
+
 Desenlace DesenlaceDe(const std::variant<Calculo, Mensaje>& calculo,
                       const ConfiguracionRegional& config) {
     if (const auto* mensaje = std::get_if<Mensaje>(&calculo)) return *mensaje;

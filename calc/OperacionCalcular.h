@@ -1,9 +1,12 @@
-// The calculation request behind the "Calcular" button and the "&Calcular"
-// menu command. It takes the eight field texts, read from the window once,
-// and gives one outcome: the caption to write into lblResultado, or the one
-// message to show. The window does what the outcome says and nothing else,
-// so a request that ends with a message leaves every field and the result
-// label as they were.
+// The calculation request: the eight field texts, read from the window
+// once, give one outcome, the caption to write into lblResultado or the one
+// message to show. Responder is the call behind the "Calcular" button and
+// the "&Calcular" menu command in every front end (ui/FormularioVelmora.h):
+// the outcome and the picture of the answer (Grafica.h) from one
+// calculation. OperacionCalcular gives the outcome alone, for those that
+// need no picture (the tests, the benchmarks, the fuzzer). The window does
+// what the outcome says and nothing else, so a request that ends with a
+// message leaves every field and the result label as they were.
 //
 // The checks, in order: every field of the diesel section, then of the
 // petrol section, holds some text; then the interest formula runs when both
@@ -14,12 +17,14 @@
 // to run, naming the distance where a head start runs out.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 
 #include "Campos.h"
 #include "ConfiguracionRegional.h"
 #include "Formulas.h"
+#include "Grafica.h"
 
 namespace velmora {
 
@@ -40,14 +45,16 @@ using Desenlace = std::variant<Resultado, Mensaje>;
 
 Desenlace OperacionCalcular(const TextosCampos& textos, const ConfiguracionRegional& config);
 
-// The road of a request up to its figures: the message it ends with, or
-// what the chosen formula found (and whether it was the interest formula).
-// OperacionCalcular and the picture of the answer (Grafica.h) both take it,
-// so they never disagree.
-struct Calculo {
-    Amortizacion amortizacion;
-    bool conInteres = false;
+// What a calculation request answers: its one outcome and the picture of
+// it, from one calculation; no picture where it ends with an error.
+struct Respuesta {
+    Desenlace desenlace;
+    std::optional<Grafica> grafica;
 };
+Respuesta Responder(const TextosCampos& textos, const ConfiguracionRegional& config);
+
+// The road of a request up to its figures: the message it ends with, or
+// what the chosen formula found.
 std::variant<Calculo, Mensaje> Calcular(const TextosCampos& textos,
                                         const ConfiguracionRegional& config);
 

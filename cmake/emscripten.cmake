@@ -6,6 +6,11 @@
 #  - link-time optimisation: the calculation's units inlined into each
 #    other make a request about 1.7 times faster in the browser
 #    (bench/peticion);
+#  - optimised for size (-Oz), and without run-time type information (the
+#    names of every type a std::function holds, which nothing here asks
+#    for): the module is most of what a first visit downloads
+#    (bench/sitio), and a request costs a few microseconds either way
+#    (bench/peticion);
 #  - node as the runner of the built tests, with fetch off (Debian's
 #    emscripten with node 20 needs it so) and reading its programs from a
 #    file, not a pipe;
@@ -13,7 +18,10 @@
 #    NODE_PATH, which the web preset sets for the build.
 include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 
-set(CMAKE_CXX_FLAGS_INIT "-fwasm-exceptions -flto")
+set(CMAKE_CXX_FLAGS_INIT
+    "-fwasm-exceptions -flto -fno-rtti -DEMSCRIPTEN_HAS_UNBOUND_TYPE_NAMES=0")
+set(CMAKE_CXX_FLAGS_RELEASE "-Oz -DNDEBUG" CACHE STRING "Optimised for size")
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE "-Oz" CACHE STRING "Optimised for size")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-fwasm-exceptions -flto -sALLOW_MEMORY_GROWTH=1")
 find_program(VELMORA_NODE node REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR "${VELMORA_NODE};--no-experimental-fetch"

@@ -42,10 +42,16 @@ class Columna {
             for (const std::size_t i : filas) lineas.push_back({i});
             return lineas;
         }
-        std::stable_sort(filas.begin(), filas.end(), [&](std::size_t a, std::size_t b) {
+        // In reading order (by insertion: a few rows, and stable).
+        const auto antes = [&](std::size_t a, std::size_t b) {
             const Control &x = d_.controles[a], &y = d_.controles[b];
             return x.arriba != y.arriba ? x.arriba < y.arriba : x.izquierda < y.izquierda;
-        });
+        };
+        for (std::size_t i = 1; i < filas.size(); ++i) {
+            for (std::size_t j = i; j > 0 && antes(filas[j], filas[j - 1]); --j) {
+                std::swap(filas[j], filas[j - 1]);
+            }
+        }
         std::vector<std::vector<std::size_t>> lineas;
         for (const std::size_t i : filas) {
             const Control& c = d_.controles[i];
@@ -131,26 +137,6 @@ class Columna {
 EnColumna ColocarEnUnaColumna(const DisenoVentana& diseno, const Medidas& medidas, int ancho,
                               int minimoToque) {
     return Columna(diseno, medidas, minimoToque).Colocar(ancho);
-}
-
-Disposicion Disponer(const DisenoVentana& diseno, double pixelesPorTwip, int ancho, int alto,
-                     double puntos, double puntosColumna, int minimoToque,
-                     const std::function<Medidas(double puntos)>& medir) {
-    const auto escala = [&](double p) { return EscalaDeAjuste(diseno, pixelesPorTwip, medir(p)); };
-    // A window that does not fit as drawn at its font goes into a column at
-    // once, without shrinking its font first.
-    if (SeColocaEnColumna(diseno) &&
-        escala(puntos).Factor() > FactorQueCabe(diseno, pixelesPorTwip, ancho, alto)) {
-        EnColumna c = ColocarEnUnaColumna(diseno, medir(puntosColumna), ancho, minimoToque);
-        return {true, puntosColumna, std::move(c.cajas), c.ancho, c.alto};
-    }
-    const EscalaAjustada a = AjustarAlEspacio(diseno, pixelesPorTwip, ancho, alto, puntos, escala);
-    Disposicion d;
-    d.puntos = a.puntos;
-    for (const Control& c : diseno.controles) d.cajas.push_back(a.escala.Caja(c));
-    d.ancho = a.escala.APixeles(diseno.anchoCliente);
-    d.alto = a.escala.APixeles(diseno.altoCliente);
-    return d;
 }
 
 }  // namespace velmora::ui

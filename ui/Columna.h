@@ -25,7 +25,6 @@
 // partir de", then the result box, "Km" and "Calcular" on one line.
 #pragma once
 
-#include <functional>
 #include <vector>
 
 #include "Ajuste.h"
@@ -51,21 +50,5 @@ bool SeColocaEnColumna(const DisenoVentana& diseno);
 // `diseno` in a column `ancho` pixels wide, measured by `medidas`.
 EnColumna ColocarEnUnaColumna(const DisenoVentana& diseno, const Medidas& medidas, int ancho,
                               int minimoToque);
-
-// Where every row of `diseno` goes in a client area of at most `ancho` x
-// `alto` pixels (`pixelesPorTwip` at factor 1), `medir(puntos)` measuring
-// at a font of `puntos` points: as drawn, by the fit rule (AjustarAlEspacio)
-// from `puntos` on; or, where the window would not fit as drawn at that
-// font and is arranged so, in one column at `puntosColumna` points with
-// fields, buttons and lists at least `minimoToque` pixels each way.
-struct Disposicion {
-    bool enColumna = false;
-    double puntos = 0;              // the font the window keeps
-    std::vector<Rectangulo> cajas;  // a row each, from its container's corner
-    int ancho = 0, alto = 0;        // the client area
-};
-Disposicion Disponer(const DisenoVentana& diseno, double pixelesPorTwip, int ancho, int alto,
-                     double puntos, double puntosColumna, int minimoToque,
-                     const std::function<Medidas(double puntos)>& medir);
 
 }  // namespace velmora::ui

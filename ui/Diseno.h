@@ -10,10 +10,12 @@
 // name fails the build instead of landing in the client area.
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/Campos.h"
 
@@ -176,6 +178,47 @@ constexpr std::size_t FilaDelContenedor(std::span<const Control> controles, std:
 // in the order of the table.
 constexpr bool TomaElFoco(const Control& c) {
     return c.tipo == Tipo::Campo || c.tipo == Tipo::Boton || c.tipo == Tipo::Lista;
+}
+
+// The first row of `controles` that takes the focus, which has it when its
+// window opens; controles.size() where none does (the formula).
+constexpr std::size_t PrimerFoco(std::span<const Control> controles) {
+    for (std::size_t i = 0; i < controles.size(); ++i) {
+        if (TomaElFoco(controles[i])) return i;
+    }
+    return controles.size();
+}
+
+// The field row that label row `i` is the caption of (the field right after
+// it, in its container), or controles.size() where it names none.
+constexpr std::size_t CampoQueRotula(std::span<const Control> controles, std::size_t i) {
+    const bool rotula = controles[i].tipo == Tipo::Etiqueta && i + 1 < controles.size() &&
+                        controles[i + 1].tipo == Tipo::Campo &&
+                        MismoNombre(controles[i].contenedor, controles[i + 1].contenedor);
+    return rotula ? i + 1 : controles.size();
+}
+
+// The rows of a sorted list as it shows them from the top: in ascending
+// order without regard to case (a letter of A to Z as its lower case, every
+// other character by its UTF-8 bytes, which is the order of its code
+// point), whatever the order they are added in; rows alike keep that order.
+// Every front end shows a list's rows in this order.
+inline std::vector<const char*> FilasEnOrden(const Control& lista) {
+    const auto plegar = [](char c) {
+        return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    };
+    const auto menor = [&](std::string_view a, std::string_view b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                            [&](char x, char y) { return plegar(x) < plegar(y); });
+    };
+    // By insertion: a few rows, and stable.
+    std::vector<const char*> filas;
+    for (const char* fila : lista.filas) {
+        auto donde = filas.end();
+        while (donde != filas.begin() && menor(fila, *(donde - 1))) --donde;
+        filas.insert(donde, fila);
+    }
+    return filas;
 }
 
 // The rules every table keeps; see the top of this file.

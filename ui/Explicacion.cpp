@@ -1,28 +1,26 @@
 #include "Explicacion.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "calc/ConversionNumeros.h"
 
 namespace velmora::ui {
 
+double PotenciaDeDiez(int n) {
+    double potencia = 1;
+    for (int i = 0; i < std::abs(n); ++i) potencia *= 10;
+    return n < 0 ? 1 / potencia : potencia;
+}
+
+int OrdenDeMagnitud(double valor) {
+    int orden = 0;
+    while (orden < 400 && valor >= PotenciaDeDiez(orden + 1)) ++orden;
+    while (orden > -400 && valor < PotenciaDeDiez(orden)) --orden;
+    return orden;
+}
+
 std::string Escritura::Exponente(double valor) const {
-    // Seven digits at most, as the window writes them: 1.234568e+07 becomes
-    // "1,234568E+07" in Spanish.
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.6e", valor);
-    std::string cifras(buffer), exponente;
-    if (const auto e = cifras.find('e'); e != std::string::npos) {
-        exponente = "E" + cifras.substr(e + 1);
-        cifras.resize(e);
-    }
-    if (cifras.find('.') != std::string::npos) {
-        cifras.erase(cifras.find_last_not_of('0') + 1);
-        if (cifras.back() == '.') cifras.pop_back();
-    }
-    if (const auto punto = cifras.find('.'); punto != std::string::npos) {
-        cifras.replace(punto, 1, separadorDecimal);
-    }
-    return cifras + exponente;
+    return TextoExponencial(valor, {separadorDecimal, ""});
 }
 
 std::string Escritura::Numero(double valor, int decimales) const {
@@ -30,7 +28,7 @@ std::string Escritura::Numero(double valor, int decimales) const {
     if (magnitud >= 1e7 || (magnitud > 0 && magnitud < 1e-4) || !std::isfinite(valor)) {
         return Exponente(valor);
     }
-    const double escala = std::pow(10.0, decimales);
+    const double escala = PotenciaDeDiez(decimales);
     const double redondeado = std::round(valor * escala) / escala;
     return agrupado(redondeado == 0 ? 0.0 : redondeado, decimales);
 }

@@ -35,6 +35,13 @@ struct Escritura {
     std::string Exponente(double valor) const;
 };
 
+// 10 to the power `n`: a product of tens, exact up to 10^22 (and 1/10^-n
+// below 0, the double nearest to it as far as 10^-22).
+double PotenciaDeDiez(int n);
+// The exponent of the largest power of ten not above `valor` (> 0): 2 for
+// 100 and for 999, -1 for 0,1.
+int OrdenDeMagnitud(double valor);
+
 struct Explicacion {
     std::string titulo;         // "Qué significa"
     std::string nombreGrafica;  // what the chart is, for a screen reader

@@ -7,6 +7,7 @@
 #include "DisenoFormula.h"
 #include "Textos.h"
 #include "calc/Mensajes.h"
+#include "calc/OperacionCalcular.h"
 
 namespace velmora::ui {
 
@@ -58,7 +59,9 @@ bool FormularioVelmora::Modal(const std::function<void(std::function<void()>)>& 
 }
 
 void FormularioVelmora::MostrarMensaje(std::string texto) {
-    Modal([this, &texto](auto cerrada) { frente_.MostrarMensaje(texto, std::move(cerrada)); });
+    Modal([this, &texto](auto cerrada) {
+        frente_.MostrarMensaje(LineasDeMensaje(texto), std::move(cerrada));
+    });
 }
 
 void FormularioVelmora::TextoDemasiadoLargo(IdCampo campo) {
@@ -68,7 +71,7 @@ void FormularioVelmora::TextoDemasiadoLargo(IdCampo campo) {
     avisoPendiente_ = true;
     Despues([this, campo] {
         const bool abierta = Modal([this, campo](auto cerrada) {
-            frente_.MostrarMensaje(MensajeTextoDemasiadoLargo(campo),
+            frente_.MostrarMensaje(LineasDeMensaje(MensajeTextoDemasiadoLargo(campo)),
                                    [this, cerrada = std::move(cerrada)] {
                                        avisoPendiente_ = false;
                                        cerrada();

@@ -15,11 +15,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Diseno.h"
 #include "calc/Campos.h"
 #include "calc/ConfiguracionRegional.h"
-#include "calc/Grafica.h"
+#include "calc/OperacionCalcular.h"
 
 namespace velmora::ui {
 
@@ -34,12 +35,15 @@ class FrenteVelmora {
     // Writes the caption of the result box (and what a screen reader reads).
     virtual void EscribirResultado(std::string_view texto) = 0;
     // A modal box titled "Velmora" with the text, an OK button and no icon;
-    // `cerrada` is called once the user has closed it. A front end whose
+    // the text comes in its lines (LineasDeMensaje, ui/Textos.h), each
+    // shown whole on a line of its own. `cerrada` is called once the user
+    // has closed it. A front end whose
     // modal windows block (a nested event loop) calls it before it returns;
     // one whose modal windows do not (the page's dialogs) returns at once
     // and calls it when the box closes. FormularioVelmora never asks for a
     // modal window while another one of the program is open.
-    virtual void MostrarMensaje(std::string_view texto, std::function<void()> cerrada) = 0;
+    virtual void MostrarMensaje(const std::vector<std::string>& lineas,
+                                std::function<void()> cerrada) = 0;
     // The window of `diseno`, built afresh and shown modally; `cerrada` as
     // for MostrarMensaje.
     virtual void MostrarVentanaFija(const DisenoVentana& diseno, std::function<void()> cerrada) = 0;

@@ -31,8 +31,10 @@ std::string TextoDe(double v, double paso, Forma forma, const Escritura& w) {
         v /= 1e6;
         paso /= 1e6;
     }
-    const int decimales = std::max(0, int(std::ceil(-std::log10(paso) - 1e-9)));
-    const double escala = std::pow(10.0, decimales);
+    // As many decimals as the step's first digit needs (a step a hair
+    // under a power of ten, from the divisions above, counts as that power).
+    const int decimales = std::max(0, -OrdenDeMagnitud(paso * (1 + 3e-9)));
+    const double escala = PotenciaDeDiez(decimales);
     return w.agrupado(std::round(v * escala) / escala, decimales);
 }
 
@@ -251,7 +253,7 @@ Marcas MarcasDe(double desde, double hasta, int cuantas) {
         m.valores = {desde};
         return m;
     }
-    const double potencia = std::pow(10.0, std::floor(std::log10(bruto)));
+    const double potencia = PotenciaDeDiez(OrdenDeMagnitud(bruto));
     for (const double f : {1.0, 2.0, 5.0, 10.0}) {
         m.paso = f * potencia;
         if (m.paso >= bruto * (1 - 1e-9)) break;

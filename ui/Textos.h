@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Proyecto.h"
 
@@ -41,6 +42,21 @@ inline std::string TextoAcercaDe() {
     return std::string(kDescripcion) + "." + salto + "Version: " + kVersion + ". " +
            "Junio del 2000" + "." + salto + "Autor: " + kFabricante + " - " + kCorreo + salto +
            std::string(38, ' ') + kWeb;
+}
+
+// A message's lines, as a front end shows them: the program's texts break
+// lines with CR LF, as Windows writes them ("a\r\nb" is "a" and "b"); a
+// lone line feed breaks one too.
+inline std::vector<std::string> LineasDeMensaje(std::string_view texto) {
+    std::vector<std::string> lineas;
+    for (;;) {
+        const std::size_t salto = texto.find('\n');
+        std::string_view linea = texto.substr(0, salto);
+        if (linea.ends_with('\r')) linea.remove_suffix(1);
+        lineas.emplace_back(linea);
+        if (salto == std::string_view::npos) return lineas;
+        texto.remove_prefix(salto + 1);
+    }
 }
 
 }  // namespace velmora::ui

@@ -8,7 +8,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "calc/Grafica.h"
+#include "calc/OperacionCalcular.h"
 
 namespace {
 

@@ -11,7 +11,6 @@
 #include "Textos.h"
 #include "calc/ConversionNumeros.h"
 #include "calc/Formulas.h"
-#include "calc/Grafica.h"
 #include "calc/OperacionCalcular.h"
 
 namespace velmora {

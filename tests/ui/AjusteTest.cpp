@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "ui/Ajuste.h"
-#include "ui/Columna.h"
 #include "ui/DisenoFormula.h"
 #include "ui/DisenoVelmora.h"
+#include "ui/Disposicion.h"
 
 namespace velmora::ui {
 namespace {
@@ -89,8 +89,7 @@ TEST(Colocacion, CentradaSalvoDondeNoCabe) {
 // column.
 TEST(Columna, UnaColumnaSoloDondeNoCabe) {
     const auto disponer = [](const DisenoVentana& d, int ancho) {
-        return Disponer(d, 1.0 / kTwipsPorPixel, ancho, 1 << 20, 9, kPuntosEnColumna, kMinimoToque,
-                        MedidasA);
+        return Disponer(d, 1.0 / kTwipsPorPixel, {ancho, 1 << 20, 9}, MedidasA, ReglaColumna{});
     };
     EXPECT_FALSE(disponer(kDisenoVelmora, 1200).enColumna);
     EXPECT_FALSE(disponer(kDisenoFormula, 200).enColumna);

@@ -80,5 +80,19 @@ TEST(Diseno, NingunSolapeSalvoLaBarraSobrePCD) {
     }
 }
 
+// A sorted list shows its rows in ascending order without regard to case,
+// whatever order they come in; rows alike keep theirs. The examples window
+// shows the Citroen Xantia first, though the Renault Clio is added first.
+TEST(Diseno, FilasDeUnaListaOrdenada) {
+    static constexpr const char* filas[] = {"seat b", "Seat a", "SEAT c", "fiat", "Fiat"};
+    Control lista{Tipo::Lista, "lst", "", nullptr, 0, 0, 1, 1};
+    lista.filas = filas;
+    EXPECT_EQ(FilasEnOrden(lista),
+              (std::vector<const char*>{filas[3], filas[4], filas[1], filas[0], filas[2]}));
+    const auto ejemplos = FilasEnOrden(kControlesEjemplos[0]);
+    EXPECT_STREQ(ejemplos.front(), "Citroen Xantia 2.0HDi/1.816V = 80.000 Km");
+    EXPECT_STREQ(ejemplos.back(), "Seat Toledo 1.9TDi / 1.8 20V = 26.000 Km");
+}
+
 }  // namespace
 }  // namespace velmora::ui

@@ -39,8 +39,12 @@ class FrenteDePrueba final : public FrenteVelmora {
     std::string TituloVentana() const override { return titulo; }
     void PonerTituloVentana(std::string_view t) override { titulo = t; }
     void EscribirResultado(std::string_view t) override { resultado = t; }
-    void MostrarMensaje(std::string_view texto, std::function<void()> cerrada) override {
-        Abrir(std::string(texto), std::move(cerrada));
+    // A message is noted as the program writes it, its lines joined by CR LF.
+    void MostrarMensaje(const std::vector<std::string>& lineas,
+                        std::function<void()> cerrada) override {
+        std::string texto = lineas.at(0);
+        for (std::size_t i = 1; i < lineas.size(); ++i) texto += "\r\n" + lineas[i];
+        Abrir(std::move(texto), std::move(cerrada));
     }
     void MostrarVentanaFija(const DisenoVentana& d, std::function<void()> cerrada) override {
         Abrir(d.nombre, std::move(cerrada));

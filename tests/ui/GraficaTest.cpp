@@ -12,7 +12,7 @@
 #include <string>
 
 #include "calc/ConversionNumeros.h"
-#include "calc/Grafica.h"
+#include "calc/OperacionCalcular.h"
 #include "ui/Explicacion.h"
 #include "ui/PlanoGrafica.h"
 

@@ -90,27 +90,29 @@ void PrepararAplicacion() {
     QApplication::setWindowIcon(icono);
 }
 
-void MostrarMensajeVelmora(QWidget* padre, const QString& texto) {
+void MostrarMensajeVelmora(QWidget* padre, const std::vector<std::string>& lineas) {
     QMessageBox caja(padre);
     caja.setObjectName(QStringLiteral("mensajeVelmora"));
     caja.setWindowTitle(QLatin1String(ui::kTituloAplicacion));
     caja.setIcon(QMessageBox::NoIcon);
     caja.setTextFormat(Qt::PlainText);
-    // A line break is CR LF in the program's texts; a label draws the CR as
-    // a stray glyph, so only the LF is kept for display.
-    QString mostrado = texto;
-    mostrado.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    caja.setText(mostrado);
+    QStringList texto;
+    for (const std::string& linea : lineas) texto << QString::fromStdString(linea);
+    caja.setText(texto.join(QLatin1Char('\n')));
     // A message written in several lines keeps each line whole: the box may
     // not wrap the indented web address of the About message onto a fifth.
-    // (A message of one line wraps where the box is too narrow for it.)
-    auto* etiqueta = caja.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    if (etiqueta && mostrado.contains(QLatin1Char('\n'))) {
-        int ancho = 0;
-        for (const QString& linea : mostrado.split(QLatin1Char('\n'))) {
-            ancho = std::max(ancho, etiqueta->fontMetrics().horizontalAdvance(linea));
+    // (A message of one line wraps where the box is too narrow for it.) The
+    // box has no call for the width of its text, so its label, the one that
+    // shows the text, is made as wide as the widest line.
+    if (texto.size() > 1) {
+        for (QLabel* etiqueta : caja.findChildren<QLabel*>()) {
+            if (etiqueta->text() != caja.text()) continue;
+            int ancho = 0;
+            for (const QString& linea : texto) {
+                ancho = std::max(ancho, etiqueta->fontMetrics().horizontalAdvance(linea));
+            }
+            etiqueta->setMinimumWidth(ancho + 2 * etiqueta->margin() + 1);
         }
-        etiqueta->setMinimumWidth(ancho + 2 * etiqueta->margin() + 1);
     }
     caja.setStandardButtons(QMessageBox::Ok);
     // Some styles put a picture on the button; the box shows text only.

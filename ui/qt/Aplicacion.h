@@ -2,7 +2,8 @@
 // every message of the program uses. The texts themselves are ui/Textos.h's.
 #pragma once
 
-#include <QString>
+#include <string>
+#include <vector>
 
 class QWidget;
 
@@ -12,8 +13,9 @@ namespace velmora::qt {
 // window of the program carries.
 void PrepararAplicacion();
 
-// A modal message box: the text as its only content, an OK button only, no
-// icon, the title "Velmora". Returns when the user has pressed OK.
-void MostrarMensajeVelmora(QWidget* padre, const QString& texto);
+// A modal message box: the text as its only content, each of its lines
+// whole on a line of its own, an OK button only, no icon, the title
+// "Velmora". Returns when the user has pressed OK.
+void MostrarMensajeVelmora(QWidget* padre, const std::vector<std::string>& lineas);
 
 }  // namespace velmora::qt

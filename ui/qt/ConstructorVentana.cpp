@@ -14,7 +14,7 @@
 #include <QStyleOptionGroupBox>
 #include <limits>
 
-#include "ui/Colocacion.h"
+#include "ui/Disposicion.h"
 #include "ui/Entrada.h"
 
 namespace velmora::qt {
@@ -182,23 +182,6 @@ void ControlesConstruidos::NoEsDelTipo(std::size_t fila, const char* tipo) {
     qFatal("the control of row %zu is not a %s", fila, tipo);
 }
 
-namespace {
-
-// A row of a sorted list that ignores case when it is placed.
-class FilaOrdenada : public QListWidgetItem {
-  public:
-    using QListWidgetItem::QListWidgetItem;
-    bool operator<(const QListWidgetItem& otra) const override {
-        return text().compare(otra.text(), Qt::CaseInsensitive) < 0;
-    }
-};
-
-}  // namespace
-
-void AgregarFilaOrdenada(QListWidget* lista, const QString& fila) {
-    lista->addItem(new FilaOrdenada(fila));
-}
-
 ui::Medidas MedidasDe(const QWidget* w) {
     const QFontMetrics letra = w->fontMetrics();
     ui::Medidas m;
@@ -258,9 +241,8 @@ QWidget* Crear(const Control& c, QWidget* padre) {
         case Tipo::Lista: {
             auto* lista = new QListWidget(padre);
             lista->setSelectionMode(QAbstractItemView::SingleSelection);
-            lista->setSortingEnabled(true);
-            // The window's load handler: its rows, in the table's order.
-            for (const char* fila : c.filas) AgregarFilaOrdenada(lista, QString::fromUtf8(fila));
+            // The window's load handler: its rows, sorted (FilasEnOrden).
+            for (const char* fila : FilasEnOrden(c)) lista->addItem(QString::fromUtf8(fila));
             return lista;
         }
         case Tipo::Linea:
@@ -274,6 +256,7 @@ QWidget* Crear(const Control& c, QWidget* padre) {
 ControlesConstruidos ConstruirControles(const DisenoVentana& diseno, QWidget* cliente) {
     ControlesConstruidos construidos;
     QWidget* anterior = nullptr;
+    const std::size_t foco = PrimerFoco(diseno.controles);
     for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
         const Control& c = diseno.controles[i];
         // The table's check guarantees that a container is an earlier frame.
@@ -286,7 +269,7 @@ ControlesConstruidos ConstruirControles(const DisenoVentana& diseno, QWidget* cl
         // The keyboard order is the order of the table.
         if (TomaElFoco(c)) {
             if (anterior) QWidget::setTabOrder(anterior, w);
-            if (!anterior) w->setFocus();
+            if (i == foco) w->setFocus();
             anterior = w;
         } else {
             w->setFocusPolicy(Qt::NoFocus);
@@ -299,32 +282,33 @@ ControlesConstruidos ConstruirControles(const DisenoVentana& diseno, QWidget* cl
 void Colocar(const DisenoVentana& diseno, ControlesConstruidos& construidos, QWidget* cliente,
              const QSize& espacio) {
     // Measured at the font the window inherits; a smaller one only where the
-    // window would not fit its space otherwise.
+    // window would not fit its space otherwise. (A font given in pixels,
+    // not points, is not shrunk; nor is a window with no screen to fit.)
     cliente->setFont(QFont());
     const QFont heredada = cliente->font();
     const auto medir = [&](double puntos) {
+        QFont letra;  // the inherited font, at its size
         if (puntos != heredada.pointSizeF()) {
-            QFont letra = heredada;
+            letra = heredada;
             letra.setPointSizeF(puntos);
-            cliente->setFont(letra);
         }
-        return EscalaDeAjuste(diseno, 1.0 / kTwipsPorPixel, MedidasDe(cliente));
+        cliente->setFont(letra);
+        return MedidasDe(cliente);
     };
-    // (A font given in pixels, not points, is not shrunk.)
-    const Escala escala = espacio.isValid() && heredada.pointSizeF() > 0
-                              ? AjustarAlEspacio(diseno, 1.0 / kTwipsPorPixel, espacio.width(),
-                                                 espacio.height(), heredada.pointSizeF(), medir)
-                                    .escala
-                              : medir(heredada.pointSizeF());
+    constexpr int kSinLimite = 1 << 24;
+    const Disposicion d =
+        Disponer(diseno, 1.0 / kTwipsPorPixel,
+                 {espacio.isValid() ? espacio.width() : kSinLimite,
+                  espacio.isValid() ? espacio.height() : kSinLimite, heredada.pointSizeF()},
+                 medir);
     for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
         // Each frame is a widget of its own: its controls count from it.
-        const Rectangulo caja = escala.Caja(diseno.controles[i]);
+        const Rectangulo& caja = d.cajas[i];
         construidos.widgets[i]->setGeometry(caja.x, caja.y, caja.ancho, caja.alto);
         // Lines are drawn over the labels they cross.
         if (diseno.controles[i].tipo == Tipo::Linea) construidos.widgets[i]->raise();
     }
-    cliente->setFixedSize(escala.APixeles(diseno.anchoCliente),
-                          escala.APixeles(diseno.altoCliente));
+    cliente->setFixedSize(d.ancho, d.alto);
 }
 
 }  // namespace velmora::qt

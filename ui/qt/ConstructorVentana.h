@@ -92,10 +92,6 @@ struct ControlesConstruidos {
     [[noreturn]] static void NoEsDelTipo(std::size_t fila, const char* tipo);
 };
 
-// Appends one row to a sorted list; the list places it in alphabetical order
-// without regard to case.
-void AgregarFilaOrdenada(QListWidget* lista, const QString& fila);
-
 // What the rule of ui/Ajuste.h needs to know of the font `w` uses, in
 // logical pixels.
 ui::Medidas MedidasDe(const QWidget* w);
@@ -106,10 +102,9 @@ ui::Medidas MedidasDe(const QWidget* w);
 // focus has it. Nothing is placed yet.
 ControlesConstruidos ConstruirControles(const ui::DisenoVentana& diseno, QWidget* cliente);
 
-// Lays the table out by the fit rule (ui/Ajuste.h) at the font `cliente`
-// inherits, shrunk where the client area would not fit `espacio` (when
-// given), and places every control; `cliente` takes the size of the
-// client area.
+// Lays the table out (ui/Disposicion.h) at the font `cliente` inherits,
+// shrunk where the client area would not fit `espacio` (when given), and
+// places every control; `cliente` takes the size of the client area.
 void Colocar(const ui::DisenoVentana& diseno, ControlesConstruidos& construidos, QWidget* cliente,
              const QSize& espacio = {});
 

@@ -148,8 +148,9 @@ void VentanaVelmora::EscribirResultado(std::string_view texto) {
     resultado->setAccessibleDescription(Texto(texto));
 }
 
-void VentanaVelmora::MostrarMensaje(std::string_view texto, std::function<void()> cerrada) {
-    MostrarMensajeVelmora(this, Texto(texto));
+void VentanaVelmora::MostrarMensaje(const std::vector<std::string>& lineas,
+                                    std::function<void()> cerrada) {
+    MostrarMensajeVelmora(this, lineas);
     cerrada();
 }
 

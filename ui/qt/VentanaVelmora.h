@@ -38,7 +38,8 @@ class VentanaVelmora : public QMainWindow, private ui::FrenteVelmora {
     std::string TituloVentana() const override;
     void PonerTituloVentana(std::string_view titulo) override;
     void EscribirResultado(std::string_view texto) override;
-    void MostrarMensaje(std::string_view texto, std::function<void()> cerrada) override;
+    void MostrarMensaje(const std::vector<std::string>& lineas,
+                        std::function<void()> cerrada) override;
     void MostrarVentanaFija(const ui::DisenoVentana& diseno,
                             std::function<void()> cerrada) override;
     void PedirTurno() override;

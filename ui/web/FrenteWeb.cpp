@@ -2,24 +2,26 @@
 // (velmora.js and velmora.wasm), through emscripten's bindings. It holds no
 // logic of its own: the page's script implements FrenteVelmora as the
 // object Module.frente, and FrenteWeb forwards each of FrenteVelmora's
-// calls to it; the bindings below hand the page the window tables and the
-// shared handlers, the fit rule and the field rule of ui/, all by name.
+// calls to it; the bindings at the end hand the page the window tables and
+// the shared handlers, the layout rule and the field rule of ui/, and the
+// picture of an answer. Every value that crosses is of a type declared
+// there (value_object, enum_), described for the page's script in
+// velmora.d.ts; lists cross as arrays of such values.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 #include <functional>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "calc/Campos.h"
-#include "calc/Grafica.h"
-#include "ui/Ajuste.h"
-#include "ui/Columna.h"
+#include "calc/OperacionCalcular.h"
 #include "ui/DisenoEjemplos.h"
 #include "ui/DisenoFormula.h"
 #include "ui/DisenoVelmora.h"
+#include "ui/Disposicion.h"
 #include "ui/Entrada.h"
 #include "ui/Explicacion.h"
 #include "ui/FormularioVelmora.h"
@@ -32,16 +34,135 @@ namespace {
 
 using emscripten::val;
 
-val Texto(const char* texto) {
-    return texto ? val(std::string(texto)) : val::null();
+// The three windows, in the order the page knows them by number (Ventana).
+const ui::DisenoVentana* const kVentanas[] = {&ui::kDisenoVelmora, &ui::kDisenoEjemplos,
+                                              &ui::kDisenoFormula};
+
+// Window `indice`; a number that is none is a fault of the page, raised to
+// it as a RangeError.
+const ui::DisenoVentana& Ventana(int indice) {
+    if (indice < 0 || indice >= int(std::size(kVentanas))) {
+        val::global("RangeError")
+            .new_(std::string("no hay ventana ") + std::to_string(indice))
+            .throw_();
+    }
+    return *kVentanas[indice];
 }
 
-// An object of named values for the page: Objeto({{"x", val(1)}, ...}).
-val Objeto(std::initializer_list<std::pair<const char*, val>> campos) {
-    val o = val::object();
-    for (const auto& [nombre, valor] : campos) o.set(nombre, valor);
-    return o;
+int NumeroDeVentana(const ui::DisenoVentana& diseno) {
+    for (std::size_t i = 0; i < std::size(kVentanas); ++i) {
+        if (kVentanas[i] == &diseno) return int(i);
+    }
+    return -1;
 }
+
+std::string Texto(const char* texto) {
+    return texto ? texto : "";
+}
+
+// An index into a table, or -1 for none (its size).
+int Indice(std::size_t i, std::size_t tamano) {
+    return i < tamano ? int(i) : -1;
+}
+
+// ---- what crosses to the page -------------------------------------------
+
+// A row of a window's table as the page draws it: its container, and the
+// field a label names, as rows of the same table.
+struct Fila {
+    ui::Tipo tipo;
+    std::string nombre, titulo, nombreAccesible;
+    int contenedor, campo, rotula;
+    bool centrado, opaco, fondoBlanco, resultado, foco;
+    ui::Orden orden;
+    val filas = val::array();  // a list's rows, in the order it shows them (FilasEnOrden)
+};
+
+struct VentanaWeb {
+    std::string nombre, titulo;
+    val controles = val::array();  // Fila, in the table's (and the keyboard's) order
+    int foco;                      // the row that has the focus when it opens, or -1
+};
+
+struct Entrada {
+    ui::TipoEntrada tipo;
+    std::string nombre, titulo, tecla;
+    ui::Orden orden;
+};
+
+struct Tablas {
+    std::string tituloAplicacion, aceptar, cerrar, terminado, volverAEmpezar;
+    val ventanas = val::array();  // VentanaWeb, numbered as Ventana() numbers them
+    val menu = val::array();      // Entrada, in the bar's order
+    val campos = val::array();    // the fields' names, by IdCampo
+};
+
+struct Disposicion {
+    bool enColumna;
+    double puntos;
+    int ancho, alto;
+    val cajas = val::array();  // ui::Rectangulo, a row each, from its container's corner
+};
+
+struct ParDeTextos {
+    std::string nombre, valor;
+};
+
+struct Dibujo {
+    std::string titulo, nombreGrafica, tituloTabla;
+    val frases = val::array();  // std::string
+    val tabla = val::array();   // ParDeTextos
+    double ancho, alto, radio;
+    // ui::Segmento, ui::Rotulo, ui::Punto
+    val segmentos = val::array(), rotulos = val::array(), puntos = val::array();
+};
+
+template <typename T>
+val Arreglo(const std::vector<T>& valores) {
+    return val::array(valores);
+}
+
+Fila FilaDe(const ui::DisenoVentana& v, std::size_t i) {
+    const ui::Control& c = v.controles[i];
+    const std::size_t n = v.controles.size();
+    std::vector<std::string> filas;
+    for (const char* fila : ui::FilasEnOrden(c)) filas.emplace_back(fila);
+    return {c.tipo,
+            Texto(c.nombre),
+            Texto(c.titulo),
+            ui::NombreAccesible(c),
+            Indice(ui::FilaDelContenedor(v.controles, i), n),
+            c.campo ? int(*c.campo) : -1,
+            Indice(ui::CampoQueRotula(v.controles, i), n),
+            bool(c.banderas & ui::Centrado),
+            bool(c.banderas & ui::Opaco),
+            bool(c.banderas & ui::FondoBlanco),
+            bool(c.banderas & ui::EsResultado),
+            ui::TomaElFoco(c),
+            c.orden,
+            Arreglo(filas)};
+}
+
+Tablas TablasDeLaPagina() {
+    std::vector<VentanaWeb> ventanas;
+    for (const ui::DisenoVentana* v : kVentanas) {
+        std::vector<Fila> filas;
+        for (std::size_t i = 0; i < v->controles.size(); ++i) filas.push_back(FilaDe(*v, i));
+        ventanas.push_back({v->nombre, v->titulo, Arreglo(filas),
+                            Indice(ui::PrimerFoco(v->controles), v->controles.size())});
+    }
+    std::vector<Entrada> menu;
+    for (const ui::EntradaMenu& e : ui::kMenuVelmora) {
+        menu.push_back(
+            {e.tipo, e.nombre, e.titulo, std::string(1, ui::TeclaDeAcceso(e.titulo)), e.orden});
+    }
+    std::vector<std::string> campos;
+    for (const Campo& campo : kCampos) campos.emplace_back(campo.nombre);
+    return {ui::kTituloAplicacion,    ui::kTextoAceptar, ui::kTextoCerrar, ui::kTextoTerminado,
+            ui::kTextoVolverAEmpezar, Arreglo(ventanas), Arreglo(menu),    Arreglo(campos)};
+}
+
+// ---- FrenteVelmora, forwarded to the page -------------------------------
 
 class FrenteWeb final : public ui::FrenteVelmora {
   public:
@@ -49,8 +170,7 @@ class FrenteWeb final : public ui::FrenteVelmora {
         return Pagina().call<std::string>("LeerCampo", int(campo));
     }
     ConfiguracionRegional ConfiguracionDelUsuario() const override {
-        const val c = Pagina().call<val>("ConfiguracionDelUsuario");
-        return {c["separadorDecimal"].as<std::string>(), c["separadorGrupos"].as<std::string>()};
+        return Pagina().call<ConfiguracionRegional>("ConfiguracionDelUsuario");
     }
     std::string TituloVentana() const override {
         return Pagina().call<std::string>("TituloVentana");
@@ -62,20 +182,21 @@ class FrenteWeb final : public ui::FrenteVelmora {
         Pagina().call<void>("EscribirResultado", std::string(texto));
     }
     // The page's dialogs do not block: the box closes later, and the page
-    // says so (velmora.modalCerrado).
-    void MostrarMensaje(std::string_view texto, std::function<void()> cerrada) override {
+    // says so (modalCerrado).
+    void MostrarMensaje(const std::vector<std::string>& lineas,
+                        std::function<void()> cerrada) override {
         cerrada_ = std::move(cerrada);
-        Pagina().call<void>("MostrarMensaje", std::string(texto));
+        Pagina().call<void>("MostrarMensaje", Arreglo(lineas));
     }
     void MostrarVentanaFija(const ui::DisenoVentana& diseno,
                             std::function<void()> cerrada) override {
         cerrada_ = std::move(cerrada);
-        Pagina().call<void>("MostrarVentanaFija", std::string(diseno.nombre));
+        Pagina().call<void>("MostrarVentanaFija", NumeroDeVentana(diseno));
     }
     void PedirTurno() override { Pagina().call<void>("PedirTurno"); }
     void Terminar() override { Pagina().call<void>("Terminar"); }
     // The picture of the answer, which the page draws when it will, for its
-    // width (web::DibujoGrafica).
+    // width (DibujoGrafica).
     void MostrarGrafica(const std::optional<Grafica>& grafica) override {
         grafica_ = grafica;
         Pagina().call<void>("MostrarGrafica", grafica.has_value());
@@ -103,116 +224,33 @@ ui::FormularioVelmora& Formulario() {
     return formulario;
 }
 
-// The three windows, in the order the page names them by number.
-const ui::DisenoVentana* const kVentanas[] = {&ui::kDisenoVelmora, &ui::kDisenoEjemplos,
-                                              &ui::kDisenoFormula};
+// ---- the rules of ui/ for the page ----------------------------------------
 
-const ui::DisenoVentana& Ventana(int indice) {
-    return *kVentanas[indice >= 0 && indice < 3 ? indice : 0];
-}
-
-val Fila(const ui::DisenoVentana& v, std::size_t i) {
-    const ui::Control& c = v.controles[i];
-    val f = val::object();
-    f.set("tipo", c.tipo);
-    f.set("nombre", Texto(c.nombre));
-    f.set("titulo", Texto(c.titulo));
-    const std::size_t marco = ui::FilaDelContenedor(v.controles, i);
-    f.set("contenedor", marco < v.controles.size() ? val(int(marco)) : val::null());
-    f.set("nombreAccesible", ui::NombreAccesible(c));
-    f.set("centrado", bool(c.banderas & ui::Centrado));
-    f.set("opaco", bool(c.banderas & ui::Opaco));
-    f.set("fondoBlanco", bool(c.banderas & ui::FondoBlanco));
-    f.set("resultado", bool(c.banderas & ui::EsResultado));
-    f.set("foco", ui::TomaElFoco(c));
-    f.set("orden", c.orden);
-    f.set("campo", c.campo ? val(int(*c.campo)) : val::null());
-    val filas = val::array();
-    for (const char* fila : c.filas) filas.call<void>("push", std::string(fila));
-    f.set("filas", filas);
-    return f;
-}
-
-// The window tables, the menu bar and the page's fixed texts.
-val Tablas() {
-    val t = val::object();
-    t.set("tituloAplicacion", Texto(ui::kTituloAplicacion));
-    t.set("aceptar", Texto(ui::kTextoAceptar));
-    t.set("cerrar", Texto(ui::kTextoCerrar));
-    t.set("terminado", Texto(ui::kTextoTerminado));
-    t.set("volverAEmpezar", Texto(ui::kTextoVolverAEmpezar));
-    val ventanas = val::array();
-    for (const ui::DisenoVentana* v : kVentanas) {
-        val w = val::object();
-        w.set("nombre", Texto(v->nombre));
-        w.set("titulo", Texto(v->titulo));
-        val controles = val::array();
-        for (std::size_t i = 0; i < v->controles.size(); ++i) {
-            controles.call<void>("push", Fila(*v, i));
-        }
-        w.set("controles", controles);
-        ventanas.call<void>("push", w);
-    }
-    t.set("ventanas", ventanas);
-    val menu = val::array();
-    for (const ui::EntradaMenu& e : ui::kMenuVelmora) {
-        val m = val::object();
-        m.set("tipo", e.tipo);
-        m.set("nombre", Texto(e.nombre));
-        m.set("titulo", Texto(e.titulo));
-        m.set("orden", e.orden);
-        m.set("tecla", std::string(1, ui::TeclaDeAcceso(e.titulo)));
-        menu.call<void>("push", m);
-    }
-    t.set("menu", menu);
-    return t;
-}
-
-// Lays window `ventana` out (ui/Columna.h) in CSS pixels (15 twips to one at
-// factor 1) in at most `espacio.ancho` x `espacio.alto`, from a font of
-// `espacio.puntos` points: as drawn, its font shrunk where needed, or on a
-// screen too narrow for it, in one column. The measurer sets a font
-// (PonerLetra gives the line, a list's row and the borders at it) and
+// Lays window `ventana` out (ui/Disposicion.h) in CSS pixels (15 twips to
+// one at factor 1) in `espacio`: as drawn, its font shrunk where needed,
+// or on a screen too narrow for it, in one column. The measurer sets a
+// font (PonerLetra gives the line, a list's row and the borders at it) and
 // measures texts at the font it last set, which the window keeps.
-val Ajustar(int ventana, val espacio, val medidor) {
+Disposicion Ajustar(int ventana, const ui::Espacio& espacio, val medidor) {
     const ui::DisenoVentana& diseno = Ventana(ventana);
     const auto medir = [&](double puntos) {
-        const val m = medidor.call<val>("PonerLetra", puntos);
-        ui::Medidas medidas;
+        ui::Medidas medidas = medidor.call<ui::Medidas>("PonerLetra", puntos);
         medidas.anchoDeTexto = [medidor](std::string_view texto) {
             return medidor.call<int>("AnchoDeTexto", std::string(texto));
         };
-        medidas.altoDeLetra = medidas.altoTituloMarco = m["altoDeLetra"].as<int>();
-        medidas.altoFilaLista = m["altoFilaLista"].as<int>();
-        medidas.bordeCampo = m["bordeCampo"].as<int>();
-        medidas.bordeLista = m["bordeLista"].as<int>();
         return medidas;
     };
-    const ui::Disposicion d = ui::Disponer(
-        diseno, 1.0 / ui::kTwipsPorPixel, espacio["ancho"].as<int>(), espacio["alto"].as<int>(),
-        espacio["puntos"].as<double>(), ui::kPuntosEnColumna, ui::kMinimoToque, medir);
+    const ui::Disposicion d =
+        ui::Disponer(diseno, 1.0 / ui::kTwipsPorPixel, espacio, medir, ui::ReglaColumna{});
     medidor.call<val>("PonerLetra", d.puntos);
-    val cajas = val::array();
-    for (const ui::Rectangulo& r : d.cajas) {
-        cajas.call<void>("push", Objeto({{"x", val(r.x)},
-                                         {"y", val(r.y)},
-                                         {"ancho", val(r.ancho)},
-                                         {"alto", val(r.alto)}}));
-    }
-    val hecho = val::object();
-    hecho.set("enColumna", d.enColumna);
-    hecho.set("puntos", d.puntos);
-    hecho.set("ancho", d.ancho);
-    hecho.set("alto", d.alto);
-    hecho.set("cajas", cajas);
-    return hecho;
+    return {d.enColumna, d.puntos, d.ancho, d.alto, Arreglo(d.cajas)};
 }
 
 // The picture of the last answer for a chart `ancho` pixels wide, or null
 // where it has none: its words (ui/Explicacion.h) and the plan of its chart
-// (ui/PlanoGrafica.h), each line and text with the page's class for it.
-// The measurer writes a number in the browser's format (Numero), measures
-// a text at the chart's font (AnchoDeTexto) and gives its line's height.
+// (ui/PlanoGrafica.h). The measurer writes a number in the browser's
+// format (Numero), measures a text at the chart's font (AnchoDeTexto) and
+// gives its line's height.
 val DibujoGrafica(double ancho, val medidor) {
     const auto& grafica = Frente().UltimaGrafica();
     if (!grafica) return val::null();
@@ -227,55 +265,18 @@ val DibujoGrafica(double ancho, val medidor) {
                                      medidor["altoDeLetra"].as<double>()};
     const ui::Explicacion e = ui::ExplicacionDe(*grafica, escritura);
     const ui::PlanoGrafica plano = ui::PlanoDe(e, ancho, medidas, escritura);
-    static constexpr const char* kTrazos[] = {"rejilla", "cero", "diferencia", "ahorro"};
-    static constexpr const char* kEstilos[] = {
-        "", "anos", "titulo-eje", "rotulo-diferencia", "rotulo-ahorro", "rotulo-cruce"};
-    static constexpr const char* kAnclas[] = {"start", "middle", "end"};
-    val x = val::object();
-    x.set("titulo", e.titulo);
-    x.set("nombreGrafica", e.nombreGrafica);
-    x.set("tituloTabla", e.tituloTabla);
-    val frases = val::array(), tabla = val::array();
-    for (const std::string& f : e.frases) frases.call<void>("push", f);
-    for (const auto& [nombre, valor] : e.tabla) {
-        val fila = val::array();
-        fila.call<void>("push", nombre);
-        fila.call<void>("push", valor);
-        tabla.call<void>("push", fila);
-    }
-    x.set("frases", frases);
-    x.set("tabla", tabla);
-    x.set("ancho", plano.ancho);
-    x.set("alto", plano.alto);
-    x.set("radio", plano.radioPunto);
-    val segmentos = val::array(), rotulos = val::array(), puntos = val::array();
-    for (const ui::Segmento& s : plano.segmentos) {
-        segmentos.call<void>("push", Objeto({{"x1", val(s.x1)},
-                                             {"y1", val(s.y1)},
-                                             {"x2", val(s.x2)},
-                                             {"y2", val(s.y2)},
-                                             {"clase", val(kTrazos[int(s.trazo)])}}));
-    }
-    for (const ui::Rotulo& r : plano.rotulos) {
-        rotulos.call<void>("push", Objeto({{"x", val(r.x)},
-                                           {"y", val(r.y)},
-                                           {"ancla", val(kAnclas[int(r.ancla)])},
-                                           {"texto", val(r.texto)},
-                                           {"clase", val(kEstilos[int(r.estilo)])}}));
-    }
-    for (const ui::Punto& p : plano.puntos) {
-        puntos.call<void>("push", Objeto({{"x", val(p.x)}, {"y", val(p.y)}}));
-    }
-    x.set("segmentos", segmentos);
-    x.set("rotulos", rotulos);
-    x.set("puntos", puntos);
-    return x;
+    std::vector<ParDeTextos> tabla;
+    for (const auto& [nombre, valor] : e.tabla) tabla.push_back({nombre, valor});
+    return val(Dibujo{e.titulo, e.nombreGrafica, e.tituloTabla, Arreglo(e.frases), Arreglo(tabla),
+                      plano.ancho, plano.alto, plano.radioPunto, Arreglo(plano.segmentos),
+                      Arreglo(plano.rotulos), Arreglo(plano.puntos)});
 }
 
 // What field `campo` takes of `entrante` in place of `seleccion` of its
 // `largo` code units (ui/Entrada.h): the text to put there, or null when it
 // refuses it, and then the message names the field.
-val Entrada(int campo, int largo, int seleccion, const std::u16string& entrante, bool pegado) {
+val EntradaDeCampo(int campo, int largo, int seleccion, const std::u16string& entrante,
+                   bool pegado) {
     const auto tomado =
         ui::TextoQueEntra(std::size_t(largo), std::size_t(seleccion), entrante, pegado);
     if (tomado) return val(*tomado);
@@ -296,6 +297,9 @@ int MenuDeTecla(std::string tecla) {
 EMSCRIPTEN_BINDINGS(velmora) {
     using namespace emscripten;
     using namespace velmora;
+    using web::Fila, web::VentanaWeb, web::Entrada, web::Tablas, web::Disposicion, web::Dibujo,
+        web::ParDeTextos;
+
     enum_<ui::Tipo>("Tipo")
         .value("Marco", ui::Tipo::Marco)
         .value("Etiqueta", ui::Tipo::Etiqueta)
@@ -314,9 +318,115 @@ EMSCRIPTEN_BINDINGS(velmora) {
         .value("Ejemplos", ui::Orden::Ejemplos)
         .value("Formula", ui::Orden::Formula)
         .value("AcercaDe", ui::Orden::AcercaDe);
-    function("tablas", &web::Tablas);
+    enum_<ui::Trazo>("Trazo")
+        .value("Rejilla", ui::Trazo::Rejilla)
+        .value("Eje", ui::Trazo::Eje)
+        .value("Diferencia", ui::Trazo::Diferencia)
+        .value("Ahorro", ui::Trazo::Ahorro);
+    enum_<ui::Estilo>("Estilo")
+        .value("Marca", ui::Estilo::Marca)
+        .value("Anos", ui::Estilo::Anos)
+        .value("Titulo", ui::Estilo::Titulo)
+        .value("Diferencia", ui::Estilo::Diferencia)
+        .value("Ahorro", ui::Estilo::Ahorro)
+        .value("Cruce", ui::Estilo::Cruce);
+    enum_<ui::Ancla>("Ancla")
+        .value("Inicio", ui::Ancla::Inicio)
+        .value("Medio", ui::Ancla::Medio)
+        .value("Fin", ui::Ancla::Fin);
+
+    value_object<Fila>("Fila")
+        .field("tipo", &Fila::tipo)
+        .field("nombre", &Fila::nombre)
+        .field("titulo", &Fila::titulo)
+        .field("nombreAccesible", &Fila::nombreAccesible)
+        .field("contenedor", &Fila::contenedor)
+        .field("campo", &Fila::campo)
+        .field("rotula", &Fila::rotula)
+        .field("centrado", &Fila::centrado)
+        .field("opaco", &Fila::opaco)
+        .field("fondoBlanco", &Fila::fondoBlanco)
+        .field("resultado", &Fila::resultado)
+        .field("foco", &Fila::foco)
+        .field("orden", &Fila::orden)
+        .field("filas", &Fila::filas);
+    value_object<VentanaWeb>("Ventana")
+        .field("nombre", &VentanaWeb::nombre)
+        .field("titulo", &VentanaWeb::titulo)
+        .field("controles", &VentanaWeb::controles)
+        .field("foco", &VentanaWeb::foco);
+    value_object<Entrada>("EntradaMenu")
+        .field("tipo", &Entrada::tipo)
+        .field("nombre", &Entrada::nombre)
+        .field("titulo", &Entrada::titulo)
+        .field("tecla", &Entrada::tecla)
+        .field("orden", &Entrada::orden);
+    value_object<Tablas>("Tablas")
+        .field("tituloAplicacion", &Tablas::tituloAplicacion)
+        .field("aceptar", &Tablas::aceptar)
+        .field("cerrar", &Tablas::cerrar)
+        .field("terminado", &Tablas::terminado)
+        .field("volverAEmpezar", &Tablas::volverAEmpezar)
+        .field("ventanas", &Tablas::ventanas)
+        .field("menu", &Tablas::menu)
+        .field("campos", &Tablas::campos);
+    value_object<ConfiguracionRegional>("ConfiguracionRegional")
+        .field("separadorDecimal", &ConfiguracionRegional::separadorDecimal)
+        .field("separadorGrupos", &ConfiguracionRegional::separadorGrupos);
+    value_object<ui::Espacio>("Espacio")
+        .field("ancho", &ui::Espacio::ancho)
+        .field("alto", &ui::Espacio::alto)
+        .field("puntos", &ui::Espacio::puntos);
+    value_object<ui::Medidas>("Medidas")
+        .field("altoDeLetra", &ui::Medidas::altoDeLetra)
+        .field("altoTituloMarco", &ui::Medidas::altoTituloMarco)
+        .field("altoFilaLista", &ui::Medidas::altoFilaLista)
+        .field("bordeCampo", &ui::Medidas::bordeCampo)
+        .field("bordeLista", &ui::Medidas::bordeLista)
+        .field("pixelesPorPixel96", &ui::Medidas::pixelesPorPixel96);
+    value_object<ui::Rectangulo>("Rectangulo")
+        .field("x", &ui::Rectangulo::x)
+        .field("y", &ui::Rectangulo::y)
+        .field("ancho", &ui::Rectangulo::ancho)
+        .field("alto", &ui::Rectangulo::alto);
+    value_object<Disposicion>("Disposicion")
+        .field("enColumna", &Disposicion::enColumna)
+        .field("puntos", &Disposicion::puntos)
+        .field("ancho", &Disposicion::ancho)
+        .field("alto", &Disposicion::alto)
+        .field("cajas", &Disposicion::cajas);
+    value_object<ui::Segmento>("Segmento")
+        .field("x1", &ui::Segmento::x1)
+        .field("y1", &ui::Segmento::y1)
+        .field("x2", &ui::Segmento::x2)
+        .field("y2", &ui::Segmento::y2)
+        .field("trazo", &ui::Segmento::trazo);
+    value_object<ui::Rotulo>("Rotulo")
+        .field("x", &ui::Rotulo::x)
+        .field("y", &ui::Rotulo::y)
+        .field("ancla", &ui::Rotulo::ancla)
+        .field("texto", &ui::Rotulo::texto)
+        .field("estilo", &ui::Rotulo::estilo);
+    value_object<ui::Punto>("Punto").field("x", &ui::Punto::x).field("y", &ui::Punto::y);
+    value_object<ParDeTextos>("ParDeTextos")
+        .field("nombre", &ParDeTextos::nombre)
+        .field("valor", &ParDeTextos::valor);
+    value_object<Dibujo>("Dibujo")
+        .field("titulo", &Dibujo::titulo)
+        .field("nombreGrafica", &Dibujo::nombreGrafica)
+        .field("tituloTabla", &Dibujo::tituloTabla)
+        .field("frases", &Dibujo::frases)
+        .field("tabla", &Dibujo::tabla)
+        .field("ancho", &Dibujo::ancho)
+        .field("alto", &Dibujo::alto)
+        .field("radio", &Dibujo::radio)
+        .field("segmentos", &Dibujo::segmentos)
+        .field("rotulos", &Dibujo::rotulos)
+        .field("puntos", &Dibujo::puntos);
+
+    function("tablas", &web::TablasDeLaPagina);
     function("ajustar", &web::Ajustar);
-    function("entrada", &web::Entrada);
+    function("entrada", &web::EntradaDeCampo);
     function("menuDeTecla", &web::MenuDeTecla);
     function("grafica", &web::DibujoGrafica);
     // The main window's handlers (ui/FormularioVelmora.h).
@@ -328,4 +438,6 @@ EMSCRIPTEN_BINDINGS(velmora) {
         "turno", +[] { web::Formulario().Turno(); });
     function(
         "modalCerrado", +[] { web::Frente().ModalCerrado(); });
+    function(
+        "modalAbierto", +[] { return web::Formulario().ModalAbierto(); });
 }

@@ -1,5 +1,7 @@
 #include "Aplicacion.h"
 
+#include <map>
+
 #include "Identificadores.h"
 #include "Unicode.h"
 #include "VentanaFija.h"
@@ -25,19 +27,27 @@ LRESULT CALLBACK ProcLinea(HWND linea, UINT mensaje, WPARAM w, LPARAM l) {
     return DefWindowProcW(linea, mensaje, w, l);
 }
 
+// The icon at `lado` pixels, loaded once a size for the whole run. (The
+// system's shared copy of a resource's icon would be the size it was
+// first loaded at, whatever size is asked for later.)
 HICON Icono(HINSTANCE instancia, int lado) {
-    return HICON(
-        LoadImageW(instancia, MAKEINTRESOURCEW(kIdIcono), IMAGE_ICON, lado, lado, LR_SHARED));
+    static std::map<int, HICON> iconos;
+    HICON& icono = iconos[lado];
+    if (!icono) {
+        icono = HICON(LoadImageW(instancia, MAKEINTRESOURCEW(kIdIcono), IMAGE_ICON, lado, lado, 0));
+    }
+    return icono;
 }
 
 }  // namespace
 
 void PonerIcono(HWND ventana) {
     const auto instancia = HINSTANCE(GetWindowLongPtrW(ventana, GWLP_HINSTANCE));
+    const UINT dpi = GetDpiForWindow(ventana);
     SendMessageW(ventana, WM_SETICON, ICON_BIG,
-                 LPARAM(Icono(instancia, GetSystemMetrics(SM_CXICON))));
+                 LPARAM(Icono(instancia, GetSystemMetricsForDpi(SM_CXICON, dpi))));
     SendMessageW(ventana, WM_SETICON, ICON_SMALL,
-                 LPARAM(Icono(instancia, GetSystemMetrics(SM_CXSMICON))));
+                 LPARAM(Icono(instancia, GetSystemMetricsForDpi(SM_CXSMICON, dpi))));
 }
 
 void RegistrarClases(HINSTANCE instancia) {
@@ -57,7 +67,9 @@ void RegistrarClases(HINSTANCE instancia) {
     registrar(kClaseLinea, ProcLinea);
 }
 
-void MostrarMensaje(HWND propietario, std::string_view texto) {
+void MostrarMensaje(HWND propietario, const std::vector<std::string>& lineas) {
+    std::string texto;
+    for (const std::string& linea : lineas) texto += (texto.empty() ? "" : "\r\n") + linea;
     // No MB_ICON* flag: the box shows no icon.
     MessageBoxW(propietario, Utf16(texto).c_str(), Utf16(ui::kTituloAplicacion).c_str(), MB_OK);
 }

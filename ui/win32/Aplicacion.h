@@ -6,7 +6,8 @@
 #include <windows.h>
 
 #include <functional>
-#include <string_view>
+#include <string>
+#include <vector>
 
 namespace velmora::win32 {
 
@@ -17,9 +18,10 @@ void RegistrarClases(HINSTANCE instancia);
 // task bar and tools that ask the window for it.
 void PonerIcono(HWND ventana);
 
-// A modal message box over `propietario`: the text as its only content, an
-// OK button only, no icon, the title "Velmora". Returns once it is closed.
-void MostrarMensaje(HWND propietario, std::string_view texto);
+// A modal message box over `propietario`: the text as its only content, its
+// lines broken as Windows breaks them (CR LF), an OK button only, no icon,
+// the title "Velmora". Returns once it is closed.
+void MostrarMensaje(HWND propietario, const std::vector<std::string>& lineas);
 
 // Centres a window in the work area of its monitor, or puts it at the
 // area's edge on an axis where it is larger (ui/Colocacion.h).

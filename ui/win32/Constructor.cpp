@@ -12,7 +12,7 @@
 #include "Identificadores.h"
 #include "Unicode.h"
 #include "calc/Campos.h"
-#include "ui/Colocacion.h"
+#include "ui/Disposicion.h"
 #include "ui/Entrada.h"
 
 namespace velmora::win32 {
@@ -52,8 +52,7 @@ Clase ClaseDe(const Control& c) {
         case Tipo::Boton:
             return {L"BUTTON", kHijo | WS_TABSTOP | BS_PUSHBUTTON, 0};
         case Tipo::Lista:
-            return {L"LISTBOX",
-                    kHijo | WS_TABSTOP | WS_VSCROLL | LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+            return {L"LISTBOX", kHijo | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                     WS_EX_CLIENTEDGE};
         case Tipo::Linea:
             return {kClaseLinea, kHijo, 0};
@@ -101,17 +100,39 @@ LRESULT CALLBACK ProcCampo(HWND campo, UINT mensaje, WPARAM w, LPARAM l, UINT_PT
             if (!tomado) {
                 Rechazar(campo);
             } else {
-                SendMessageW(campo, EM_REPLACESEL, TRUE, LPARAM(Ancho16(*tomado)));
+                DefSubclassProc(campo, EM_REPLACESEL, TRUE, LPARAM(Ancho16(*tomado)));
             }
             return 0;
         }
         case WM_CHAR: {
             // A character that draws nothing is not typed in; the control
-            // characters below a blank are the edit control's commands. The
-            // control's own limit refuses a key into a full field.
+            // characters below a blank are the edit control's commands.
             const auto tecla = wchar_t(w);
-            if (tecla >= L' ' && ui::TextoTecleado(Utf16(&tecla, 1)).empty()) return 0;
+            if (tecla < L' ') break;
+            if (ui::TextoTecleado(Utf16(&tecla, 1)).empty()) return 0;
+            DWORD inicio = 0, fin = 0;
+            SendMessageW(campo, EM_GETSEL, WPARAM(&inicio), LPARAM(&fin));
+            if (!ui::TextoQueEntra(std::size_t(GetWindowTextLengthW(campo)), fin - inicio,
+                                   Utf16(&tecla, 1), false)) {
+                Rechazar(campo);
+                return 0;
+            }
             break;
+        }
+        case EM_REPLACESEL: {
+            // Another program's tool putting a text in place of the selection.
+            const auto* texto = reinterpret_cast<const wchar_t*>(l);
+            if (!texto) break;
+            DWORD inicio = 0, fin = 0;
+            SendMessageW(campo, EM_GETSEL, WPARAM(&inicio), LPARAM(&fin));
+            const auto tomado =
+                ui::TextoQueEntra(std::size_t(GetWindowTextLengthW(campo)), fin - inicio,
+                                  Utf16(texto, std::wcslen(texto)), false);
+            if (!tomado) {
+                Rechazar(campo);
+                return 0;
+            }
+            return DefSubclassProc(campo, mensaje, w, LPARAM(Ancho16(*tomado)));
         }
         case WM_SETTEXT: {
             const auto* texto = reinterpret_cast<const wchar_t*>(l);
@@ -130,12 +151,109 @@ LRESULT CALLBACK ProcCampo(HWND campo, UINT mensaje, WPARAM w, LPARAM l, UINT_PT
     return DefSubclassProc(campo, mensaje, w, l);
 }
 
-}  // namespace
-
-Construidos::~Construidos() {
-    if (fuente) DeleteObject(fuente);
+// A field's edit control takes the shared rule's bound, never its own
+// (the control's limit is lifted to the most it can hold).
+void LimitarCampo(HWND campo) {
+    SendMessageW(campo, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+    SetWindowSubclass(campo, ProcCampo, 1, 0);
 }
 
+// The system's message font at `dpi`, as it gives it.
+LOGFONTW FuenteDelSistema(UINT dpi) {
+    NONCLIENTMETRICSW metricas{};
+    metricas.cbSize = sizeof metricas;
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metricas, &metricas, 0, dpi);
+    return metricas.lfMessageFont;
+}
+
+// The size of `ventana`'s frame (borders, title bar, menu bar) at `dpi`.
+SIZE Marco(HWND ventana, UINT dpi) {
+    RECT marco{0, 0, 0, 0};
+    AdjustWindowRectExForDpi(&marco, DWORD(GetWindowLongPtrW(ventana, GWL_STYLE)),
+                             GetMenu(ventana) != nullptr,
+                             DWORD(GetWindowLongPtrW(ventana, GWL_EXSTYLE)), dpi);
+    return {marco.right - marco.left, marco.bottom - marco.top};
+}
+
+// The room the client area of `ventana` may take: the free area of its
+// monitor, less the window's frame.
+SIZE EspacioLibre(HWND ventana, SIZE marco) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(ventana, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return {monitor.rcWork.right - monitor.rcWork.left - marco.cx,
+            monitor.rcWork.bottom - monitor.rcWork.top - marco.cy};
+}
+
+// Where every row of `construidos` goes in `ventana` at its DPI; the font
+// the window keeps is left in `construidos`.
+ui::Disposicion DisponerEn(HWND ventana, Construidos& construidos, SIZE marco) {
+    const UINT dpi = GetDpiForWindow(ventana);
+    const LOGFONTW sistema = FuenteDelSistema(dpi);
+    HDC dc = GetDC(ventana);
+    HGDIOBJ anterior = GetCurrentObject(dc, OBJ_FONT);
+    double puntosFuente = 0;
+    const auto fuente = [&](double puntos) {
+        if (construidos.fuente && puntos == puntosFuente) return;
+        if (construidos.fuente) DeleteObject(construidos.fuente);
+        LOGFONTW letra = sistema;
+        letra.lfHeight = -LONG(std::lround(puntos * dpi / 72.0));
+        construidos.fuente = CreateFontIndirectW(&letra);
+        puntosFuente = puntos;
+    };
+    const auto medir = [&](double puntos) {
+        fuente(puntos);
+        SelectObject(dc, construidos.fuente);
+        return MedidasDe(dc, dpi);
+    };
+    const SIZE libre = EspacioLibre(ventana, marco);
+    const ui::Disposicion d =
+        ui::Disponer(*construidos.diseno, dpi / 1440.0,
+                     {libre.cx, libre.cy, std::abs(sistema.lfHeight) * 72.0 / dpi}, medir);
+    fuente(d.puntos);
+    SelectObject(dc, anterior);
+    ReleaseDC(ventana, dc);
+    return d;
+}
+
+// The window around a client area of `d`'s size; once more if the menu bar
+// took another height than expected.
+void AjustarVentana(HWND ventana, const ui::Disposicion& d, SIZE marco) {
+    SetWindowPos(ventana, nullptr, 0, 0, d.ancho + marco.cx, d.alto + marco.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT cliente{};
+    GetClientRect(ventana, &cliente);
+    if (cliente.right != d.ancho || cliente.bottom != d.alto) {
+        SetWindowPos(ventana, nullptr, 0, 0, d.ancho + marco.cx + d.ancho - cliente.right,
+                     d.alto + marco.cy + d.alto - cliente.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+// Measures and places the built controls again, all in one deferred move,
+// after the window's DPI has changed.
+void Recolocar(Construidos& construidos, HWND ventana) {
+    const ui::DisenoVentana& diseno = *construidos.diseno;
+    const SIZE marco = Marco(ventana, GetDpiForWindow(ventana));
+    const ui::Disposicion d = DisponerEn(ventana, construidos, marco);
+    HDWP lote = BeginDeferWindowPos(int(construidos.controles.size()));
+    for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
+        HWND control = construidos.controles[i];
+        SendMessageW(control, WM_SETFONT, WPARAM(construidos.fuente), FALSE);
+        const ui::Rectangulo caja = ui::EnCliente(diseno, d, i);
+        if (lote) {
+            lote = DeferWindowPos(lote, control, nullptr, caja.x, caja.y, caja.ancho, caja.alto,
+                                  SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+    if (lote) EndDeferWindowPos(lote);
+    AjustarVentana(ventana, d, marco);
+    InvalidateRect(ventana, nullptr, TRUE);
+}
+
+// The answer to WM_CTLCOLORSTATIC for `control`: the white brush, with its
+// colours set in `dc`, for a label whose row asks for a white background;
+// nullptr for every other control (the window's colour).
 HBRUSH ColorDeEtiqueta(const Construidos& construidos, HWND control, HDC dc) {
     for (std::size_t i = 0; i < construidos.controles.size(); ++i) {
         if (construidos.controles[i] != control) continue;
@@ -147,24 +265,33 @@ HBRUSH ColorDeEtiqueta(const Construidos& construidos, HWND control, HDC dc) {
     return nullptr;
 }
 
-void LimitarCampo(HWND campo) {
-    SendMessageW(campo, EM_SETLIMITTEXT, kLargoMaximoCampo, 0);
-    SetWindowSubclass(campo, ProcCampo, 1, 0);
+}  // namespace
+
+Construidos::~Construidos() {
+    if (fuente) DeleteObject(fuente);
 }
 
-HFONT FuenteDeMensajes(UINT dpi, double puntos) {
-    NONCLIENTMETRICSW metricas{};
-    metricas.cbSize = sizeof metricas;
-    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metricas, &metricas, 0, dpi);
-    if (puntos > 0) metricas.lfMessageFont.lfHeight = -LONG(std::lround(puntos * dpi / 72.0));
-    return CreateFontIndirectW(&metricas.lfMessageFont);
-}
-
-double PuntosDeMensajes(UINT dpi) {
-    NONCLIENTMETRICSW metricas{};
-    metricas.cbSize = sizeof metricas;
-    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metricas, &metricas, 0, dpi);
-    return std::abs(metricas.lfMessageFont.lfHeight) * 72.0 / dpi;
+bool MensajeDeConstruidos(Construidos& construidos, HWND ventana, UINT mensaje, WPARAM w, LPARAM l,
+                          LRESULT& respuesta) {
+    if (!construidos.diseno) return false;  // not built yet
+    switch (mensaje) {
+        case WM_CTLCOLORSTATIC:
+            if (HBRUSH fondo = ColorDeEtiqueta(construidos, HWND(l), HDC(w))) {
+                respuesta = LRESULT(fondo);
+                return true;
+            }
+            return false;
+        case WM_DPICHANGED: {
+            // Moved to a monitor of another DPI: measured and placed anew.
+            const auto* sugerido = reinterpret_cast<const RECT*>(l);
+            SetWindowPos(ventana, nullptr, sugerido->left, sugerido->top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            Recolocar(construidos, ventana);
+            respuesta = 0;
+            return true;
+        }
+    }
+    return false;
 }
 
 ui::Medidas MedidasDe(HDC dc, UINT dpi) {
@@ -187,100 +314,23 @@ ui::Medidas MedidasDe(HDC dc, UINT dpi) {
     return m;
 }
 
-namespace {
-
-// The room the client area of `ventana` may take: the free area of its
-// monitor, less the window's frame and menu bar.
-SIZE EspacioLibre(HWND ventana, UINT dpi) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(ventana, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    RECT marco{0, 0, 0, 0};
-    AdjustWindowRectExForDpi(&marco, DWORD(GetWindowLongPtrW(ventana, GWL_STYLE)),
-                             GetMenu(ventana) != nullptr,
-                             DWORD(GetWindowLongPtrW(ventana, GWL_EXSTYLE)), dpi);
-    return {monitor.rcWork.right - monitor.rcWork.left - (marco.right - marco.left),
-            monitor.rcWork.bottom - monitor.rcWork.top - (marco.bottom - marco.top)};
-}
-
-}  // namespace
-
-// The scale of `diseno` at the window's DPI, by the fit rule with the
-// message font, shrunk where the window would not fit its monitor's free
-// area; the font it was measured at is left in `construidos`.
-ui::EscalaAjustada Medir(const ui::DisenoVentana& diseno, HWND ventana, Construidos& construidos,
-                         UINT dpi) {
-    if (dpi == 0) dpi = GetDpiForWindow(ventana);
-    HDC dc = GetDC(ventana);
-    HGDIOBJ anterior = GetCurrentObject(dc, OBJ_FONT);
-    const auto medir = [&](double puntos) {
-        if (construidos.fuente) DeleteObject(construidos.fuente);
-        construidos.fuente = FuenteDeMensajes(dpi, puntos);
-        SelectObject(dc, construidos.fuente);
-        return ui::EscalaDeAjuste(diseno, dpi / 1440.0, MedidasDe(dc, dpi));
-    };
-    const SIZE libre = EspacioLibre(ventana, dpi);
-    const ui::EscalaAjustada ajustada = ui::AjustarAlEspacio(
-        diseno, dpi / 1440.0, libre.cx, libre.cy, PuntosDeMensajes(dpi), medir);
-    SelectObject(dc, anterior);
-    ReleaseDC(ventana, dc);
-    return ajustada;
-}
-
-namespace {
-
-// The box of row `c` in the window's pixels: a frame's controls, children of
-// the window here, stand at the frame's place plus their own.
-ui::Rectangulo CajaEnVentana(const ui::DisenoVentana& diseno, std::size_t fila,
-                             const ui::Escala& escala) {
-    int x = 0, y = 0;
-    const std::size_t marco = ui::FilaDelContenedor(diseno.controles, fila);
-    if (marco < diseno.controles.size()) {
-        x = diseno.controles[marco].izquierda;
-        y = diseno.controles[marco].arriba;
-    }
-    return escala.Caja(diseno.controles[fila], x, y);
-}
-
-// The window around the client area of the table; once more if the menu bar
-// took another height than expected.
-void AjustarVentana(const ui::DisenoVentana& diseno, HWND ventana, const ui::Escala& escala) {
-    const int anchoCliente = escala.APixeles(diseno.anchoCliente);
-    const int altoCliente = escala.APixeles(diseno.altoCliente);
-    RECT marco{0, 0, anchoCliente, altoCliente};
-    AdjustWindowRectExForDpi(
-        &marco, DWORD(GetWindowLongPtrW(ventana, GWL_STYLE)), GetMenu(ventana) != nullptr,
-        DWORD(GetWindowLongPtrW(ventana, GWL_EXSTYLE)), GetDpiForWindow(ventana));
-    SetWindowPos(ventana, nullptr, 0, 0, marco.right - marco.left, marco.bottom - marco.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT cliente{};
-    GetClientRect(ventana, &cliente);
-    if (cliente.right != anchoCliente || cliente.bottom != altoCliente) {
-        SetWindowPos(ventana, nullptr, 0, 0,
-                     marco.right - marco.left + anchoCliente - cliente.right,
-                     marco.bottom - marco.top + altoCliente - cliente.bottom,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-}
-
-}  // namespace
-
 void Construir(const ui::DisenoVentana& diseno, HWND ventana, Construidos& construidos) {
     construidos.diseno = &diseno;
-    const ui::Escala escala = Medir(diseno, ventana, construidos).escala;
+    const SIZE marco = Marco(ventana, GetDpiForWindow(ventana));
+    const ui::Disposicion d = DisponerEn(ventana, construidos, marco);
     const auto instancia = HINSTANCE(GetWindowLongPtrW(ventana, GWLP_HINSTANCE));
     for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
         const Control& c = diseno.controles[i];
         const Clase clase = ClaseDe(c);
-        const ui::Rectangulo caja = CajaEnVentana(diseno, i, escala);
+        const ui::Rectangulo caja = ui::EnCliente(diseno, d, i);
         HWND control = CreateWindowExW(clase.estiloExtendido, clase.nombre, Utf16(c.titulo).c_str(),
                                        clase.estilo, caja.x, caja.y, caja.ancho, caja.alto, ventana,
                                        HMENU(INT_PTR(IdDeFila(i))), instancia, nullptr);
         if (!control) FalloDelPrograma("cannot create the control", c.nombre);
         SendMessageW(control, WM_SETFONT, WPARAM(construidos.fuente), FALSE);
         if (c.tipo == Tipo::Campo) LimitarCampo(control);
-        // A list's rows, which the list sorts (the window's load handler).
-        for (const char* fila : c.filas) {
+        // A list's rows, sorted (the window's load handler).
+        for (const char* fila : ui::FilasEnOrden(c)) {
             SendMessageW(control, LB_ADDSTRING, 0, LPARAM(Utf16(fila).c_str()));
         }
         construidos.controles.push_back(control);
@@ -296,25 +346,7 @@ void Construir(const ui::DisenoVentana& diseno, HWND ventana, Construidos& const
                          0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
-    AjustarVentana(diseno, ventana, escala);
-}
-
-void Recolocar(Construidos& construidos, HWND ventana) {
-    const ui::DisenoVentana& diseno = *construidos.diseno;
-    const ui::Escala escala = Medir(diseno, ventana, construidos).escala;
-    HDWP lote = BeginDeferWindowPos(int(construidos.controles.size()));
-    for (std::size_t i = 0; i < diseno.controles.size(); ++i) {
-        HWND control = construidos.controles[i];
-        SendMessageW(control, WM_SETFONT, WPARAM(construidos.fuente), FALSE);
-        const ui::Rectangulo caja = CajaEnVentana(diseno, i, escala);
-        if (lote) {
-            lote = DeferWindowPos(lote, control, nullptr, caja.x, caja.y, caja.ancho, caja.alto,
-                                  SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-    }
-    if (lote) EndDeferWindowPos(lote);
-    AjustarVentana(diseno, ventana, escala);
-    InvalidateRect(ventana, nullptr, TRUE);
+    AjustarVentana(ventana, d, marco);
 }
 
 }  // namespace velmora::win32

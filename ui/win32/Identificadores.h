@@ -33,19 +33,8 @@ constexpr int IdDeFila(std::size_t fila) {
     return kPrimerIdControl + int(fila);
 }
 
-// The control of a row named `nombre`, as a program that drives Velmora
-// from outside finds it; 0 where there is none.
-constexpr int IdControl(std::span<const ui::Control> controles, const char* nombre) {
-    const std::size_t i = ui::IndiceControl(controles, nombre);
-    return i < controles.size() ? kPrimerIdControl + int(i) : 0;
-}
-
-template <std::size_t N>
-constexpr int IdMenu(const std::array<ui::EntradaMenu, N>& menu, std::string_view nombre) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (nombre == menu[i].nombre) return kPrimerIdMenu + int(i);
-    }
-    return 0;
+constexpr int IdDeEntrada(std::size_t fila) {
+    return kPrimerIdMenu + int(fila);
 }
 
 // Sent to the main window when a field refused a text too long for it;

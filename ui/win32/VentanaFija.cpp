@@ -23,7 +23,9 @@ void VentanaFija::Mostrar(const ui::DisenoVentana& diseno, HWND propietario) {
     EnableWindow(propietario, FALSE);
     ShowWindow(ventana, SW_SHOW);
     // The first control that takes the focus has it (none in the formula).
-    if (HWND primero = GetNextDlgTabItem(ventana, nullptr, FALSE)) SetFocus(primero);
+    if (const std::size_t foco = ui::PrimerFoco(diseno.controles); foco < diseno.controles.size()) {
+        SetFocus(controles.controles[foco]);
+    }
     BucleDeMensajes([ventana] { return IsWindow(ventana) != FALSE; });
     // (The main window was enabled again as this one closed, before it went
     // away, so that Windows hands the activation back to it.)
@@ -36,29 +38,15 @@ LRESULT CALLBACK VentanaFija::Procedimiento(HWND ventana, UINT mensaje, WPARAM w
             // Escape, through the dialog manager.
             if (LOWORD(w) == IDCANCEL) PostMessageW(ventana, WM_CLOSE, 0, 0);
             return 0;
-        case WM_CTLCOLORSTATIC:
-            if (auto* controles =
-                    reinterpret_cast<Construidos*>(GetWindowLongPtrW(ventana, GWLP_USERDATA))) {
-                if (HBRUSH fondo = ColorDeEtiqueta(*controles, HWND(l), HDC(w))) {
-                    return LRESULT(fondo);
-                }
-            }
-            break;
         case WM_CLOSE:
             EnableWindow(GetWindow(ventana, GW_OWNER), TRUE);
             DestroyWindow(ventana);
             return 0;
-        case WM_DPICHANGED: {
-            // Moved to a monitor of another DPI: measured and placed anew.
-            if (auto* controles =
-                    reinterpret_cast<Construidos*>(GetWindowLongPtrW(ventana, GWLP_USERDATA))) {
-                const auto* sugerido = reinterpret_cast<const RECT*>(l);
-                SetWindowPos(ventana, nullptr, sugerido->left, sugerido->top, 0, 0,
-                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-                Recolocar(*controles, ventana);
-            }
-            return 0;
-        }
+    }
+    if (auto* controles =
+            reinterpret_cast<Construidos*>(GetWindowLongPtrW(ventana, GWLP_USERDATA))) {
+        LRESULT respuesta = 0;
+        if (MensajeDeConstruidos(*controles, ventana, mensaje, w, l, respuesta)) return respuesta;
     }
     return DefWindowProcW(ventana, mensaje, w, l);
 }

@@ -53,17 +53,17 @@ HWND VentanaVelmora::Crear(HINSTANCE instancia) {
     Construir(kDisenoVelmora, ventana, yo->controles_);
     yo->formulario_.Form_Load();
     ColocarEnPantalla(ventana);
-    // The first control that takes the focus has it.
-    for (std::size_t i = 0; i < kControlesVelmora.size() && !yo->focoGuardado_; ++i) {
-        if (ui::TomaElFoco(kControlesVelmora[i])) yo->focoGuardado_ = yo->controles_.controles[i];
-    }
+    // The first control that takes the focus has it once the window is
+    // active.
+    yo->focoGuardado_ = yo->controles_.controles[ui::PrimerFoco(kControlesVelmora)];
     return ventana;
 }
 
 void VentanaVelmora::CrearMenus() {
     HMENU barra = CreateMenu();
     HMENU menu = nullptr;
-    for (const ui::EntradaMenu& entrada : kMenuVelmora) {
+    for (std::size_t i = 0; i < kMenuVelmora.size(); ++i) {
+        const ui::EntradaMenu& entrada = kMenuVelmora[i];
         const std::wstring titulo = Utf16(entrada.titulo);
         switch (entrada.tipo) {
             case ui::TipoEntrada::Menu:
@@ -71,24 +71,20 @@ void VentanaVelmora::CrearMenus() {
                 AppendMenuW(barra, MF_POPUP | MF_STRING, UINT_PTR(menu), titulo.c_str());
                 break;
             case ui::TipoEntrada::Separador:
-                AppendMenuW(menu, MF_SEPARATOR, UINT_PTR(IdMenu(kMenuVelmora, entrada.nombre)),
-                            nullptr);
+                AppendMenuW(menu, MF_SEPARATOR, UINT_PTR(IdDeEntrada(i)), nullptr);
                 break;
             case ui::TipoEntrada::Orden:
-                AppendMenuW(menu, MF_STRING, UINT_PTR(IdMenu(kMenuVelmora, entrada.nombre)),
-                            titulo.c_str());
+                AppendMenuW(menu, MF_STRING, UINT_PTR(IdDeEntrada(i)), titulo.c_str());
                 break;
         }
     }
     SetMenu(ventana_, barra);
 }
 
-ConfiguracionRegional VentanaVelmora::ConfiguracionRegionalDelSistema() {
-    return {Separador(LOCALE_SDECIMAL), Separador(LOCALE_STHOUSAND)};
-}
-
+// The user's separators, asked for at every calculation (the user may
+// change them while the program runs).
 ConfiguracionRegional VentanaVelmora::ConfiguracionDelUsuario() const {
-    return ConfiguracionRegionalDelSistema();
+    return {Separador(LOCALE_SDECIMAL), Separador(LOCALE_STHOUSAND)};
 }
 
 std::string VentanaVelmora::LeerCampo(IdCampo campo) const {
@@ -108,8 +104,9 @@ void VentanaVelmora::EscribirResultado(std::string_view texto) {
                    Utf16(texto).c_str());
 }
 
-void VentanaVelmora::MostrarMensaje(std::string_view texto, std::function<void()> cerrada) {
-    win32::MostrarMensaje(ventana_, texto);
+void VentanaVelmora::MostrarMensaje(const std::vector<std::string>& lineas,
+                                    std::function<void()> cerrada) {
+    win32::MostrarMensaje(ventana_, lineas);
     cerrada();
 }
 
@@ -142,9 +139,6 @@ void VentanaVelmora::Orden(int id, int aviso, HWND control) {
     const ui::Control& c = kControlesVelmora[fila];
     if (c.orden != ui::Orden::Ninguna && (id == IDOK || aviso == BN_CLICKED)) {
         formulario_.Ejecutar(c.orden);
-    } else if (c.campo && aviso == EN_MAXTEXT) {
-        // A key press into a full field.
-        formulario_.TextoDemasiadoLargo(*c.campo);
     }
 }
 
@@ -163,9 +157,6 @@ LRESULT VentanaVelmora::Procesar(UINT mensaje, WPARAM w, LPARAM l) {
         case kMensajeTurno:
             formulario_.Turno();
             return 0;
-        case WM_CTLCOLORSTATIC:
-            if (HBRUSH fondo = ColorDeEtiqueta(controles_, HWND(l), HDC(w))) return LRESULT(fondo);
-            break;
         case WM_ACTIVATE:
             // As a dialog does: the focus leaves with the window and comes
             // back to the same control.
@@ -175,18 +166,12 @@ LRESULT VentanaVelmora::Procesar(UINT mensaje, WPARAM w, LPARAM l) {
                 SetFocus(focoGuardado_);
             }
             return 0;
-        case WM_DPICHANGED: {
-            // Moved to a monitor of another DPI: measured and placed anew.
-            const auto* sugerido = reinterpret_cast<const RECT*>(l);
-            SetWindowPos(ventana_, nullptr, sugerido->left, sugerido->top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            Recolocar(controles_, ventana_);
-            return 0;
-        }
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
     }
+    LRESULT respuesta = 0;
+    if (MensajeDeConstruidos(controles_, ventana_, mensaje, w, l, respuesta)) return respuesta;
     return DefWindowProcW(ventana_, mensaje, w, l);
 }
 

@@ -28,10 +28,6 @@ class VentanaVelmora final : private ui::FrenteVelmora {
 
     static LRESULT CALLBACK Procedimiento(HWND ventana, UINT mensaje, WPARAM w, LPARAM l);
 
-    // The user's decimal and digit-group separators, asked for at every
-    // calculation (the user may change them while the program runs).
-    static ConfiguracionRegional ConfiguracionRegionalDelSistema();
-
   private:
     explicit VentanaVelmora(HWND ventana) : ventana_(ventana) {}
     LRESULT Procesar(UINT mensaje, WPARAM w, LPARAM l);
@@ -44,7 +40,8 @@ class VentanaVelmora final : private ui::FrenteVelmora {
     std::string TituloVentana() const override;
     void PonerTituloVentana(std::string_view titulo) override;
     void EscribirResultado(std::string_view texto) override;
-    void MostrarMensaje(std::string_view texto, std::function<void()> cerrada) override;
+    void MostrarMensaje(const std::vector<std::string>& lineas,
+                        std::function<void()> cerrada) override;
     void MostrarVentanaFija(const ui::DisenoVentana& diseno,
                             std::function<void()> cerrada) override;
     void PedirTurno() override;

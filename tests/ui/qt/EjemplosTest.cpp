@@ -90,18 +90,6 @@ class EjemplosTest : public QObject {
         // The main window takes input again.
         QVERIFY(!QApplication::activeModalWidget());
     }
-
-    void laListaOrdenaSinDistinguirMayusculas() {
-        QListWidget lista;
-        lista.setSortingEnabled(true);
-        for (const char* fila : {"seat b", "Seat a", "SEAT c", "fiat"}) {
-            velmora::qt::AgregarFilaOrdenada(&lista, QLatin1String(fila));
-        }
-        QStringList filas;
-        for (int i = 0; i < lista.count(); ++i) filas << lista.item(i)->text();
-        QCOMPARE(filas, (QStringList{QStringLiteral("fiat"), QStringLiteral("Seat a"),
-                                     QStringLiteral("seat b"), QStringLiteral("SEAT c")}));
-    }
 };
 
 QTEST_MAIN(EjemplosTest)

@@ -350,7 +350,7 @@ for (const nombre of MOTORES) {
       await otra.pulsar('#cmdCalcular');
       await otra.esperar(() => document.getElementById('lblResultado').textContent === '63829');
       assert.equal(await otra.evaluar(() => document.getElementById('grafica').hidden), true);
-      assert.deepEqual(otra.errores.filter((e) => !/Failed to load resource|\(404\)/.test(e)), []);
+      assert.deepEqual(otra.errores.filter((e) => !/Failed to load resource|\(404\)|disallowed MIME type/.test(e)), []);
       await otra.cerrar();
       await sinGrafica.cerrar();
     });

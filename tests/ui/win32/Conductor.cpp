@@ -10,6 +10,18 @@ namespace velmora::prueba {
 
 using namespace std::chrono_literals;
 
+int IdControl(std::span<const ui::Control> controles, const char* nombre) {
+    const std::size_t i = ui::IndiceControl(controles, nombre);
+    return i < controles.size() ? win32::IdDeFila(i) : 0;
+}
+
+int IdMenu(const char* nombre) {
+    for (std::size_t i = 0; i < ui::kMenuVelmora.size(); ++i) {
+        if (ui::MismoNombre(ui::kMenuVelmora[i].nombre, nombre)) return win32::IdDeEntrada(i);
+    }
+    return 0;
+}
+
 bool Esperar(const std::function<bool()>& condicion, std::chrono::milliseconds limite) {
     const auto fin = std::chrono::steady_clock::now() + limite;
     while (!condicion()) {
@@ -99,7 +111,7 @@ Programa::~Programa() {
 }
 
 HWND Programa::Control(const char* nombre) const {
-    return GetDlgItem(principal_, win32::IdControl(ui::kControlesVelmora, nombre));
+    return GetDlgItem(principal_, IdControl(ui::kControlesVelmora, nombre));
 }
 
 HWND Programa::Campo(IdCampo id) const {
@@ -126,7 +138,7 @@ void Programa::Calcular() const {
 }
 
 void Programa::Comando(const char* nombre) const {
-    PostMessageW(principal_, WM_COMMAND, WPARAM(win32::IdMenu(ui::kMenuVelmora, nombre)), 0);
+    PostMessageW(principal_, WM_COMMAND, WPARAM(IdMenu(nombre)), 0);
 }
 
 Caja Programa::BuscarCaja(std::chrono::milliseconds limite) const {

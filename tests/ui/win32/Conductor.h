@@ -11,15 +11,23 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "Textos.h"
 #include "calc/Campos.h"
+#include "ui/Diseno.h"
 #include "ui/win32/Unicode.h"
 
 namespace velmora::prueba {
+
+// The id of the row named `nombre` of `controles`, and of the menu entry
+// named `nombre`, as a tool that drives Velmora from outside finds them
+// (ui/win32/Identificadores.h); 0 where there is none.
+int IdControl(std::span<const ui::Control> controles, const char* nombre);
+int IdMenu(const char* nombre);
 
 // Waits until `condicion` holds, polling; false after `limite`.
 bool Esperar(const std::function<bool()>& condicion,
