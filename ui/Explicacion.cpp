@@ -33,15 +33,137 @@ std::string Escritura::Numero(double valor, int decimales) const {
     return agrupado(redondeado == 0 ? 0.0 : redondeado, decimales);
 }
 
-Explicacion ExplicacionDe(const Grafica& g, const Escritura& escritura) {
-    using enum CasoAmortizacion;
-    const auto km = [&](double v) { return escritura.Numero(v, 0); };
-    const auto dinero = [&](double v) { return escritura.Numero(v, 2); };
-    // How much `parte` is of `todo`, in percent.
-    const auto porcentaje = [&](double parte, double todo) {
-        return escritura.Numero(std::fabs(parte / todo) * 100, 1);
-    };
+namespace {
 
+using enum CasoAmortizacion;
+
+// The sentences and the table of one answer, in the reader's numbers: one
+// function a kind of answer.
+class Redaccion {
+  public:
+    Redaccion(const Grafica& g, const Escritura& w, const Explicacion& e)
+        : g_(g), w_(w), conInteres_(g.conInteres && e.cruzan), kmAno_(e.kmAno) {
+        if (g.anos && kmAno_ > 0) tiempo_ = Tiempo(*g.anos);
+    }
+
+    std::vector<std::string> Frases() const {
+        switch (g_.caso) {
+            case SeAmortiza:
+                return FrasesSeAmortiza();
+            case AmortizadoDesdeYa:
+                return {
+                    "El diésel no cuesta más de comprar y no gasta más por kilómetro: está "
+                    "amortizado desde el primer kilómetro."};
+            case MismoPrecio:
+                return {
+                    "El diésel cuesta lo mismo de comprar: no tiene nada que recuperar, pero "
+                    "gasta " +
+                    Dinero(-g_.ahorroPorKm) + " más por kilómetro."};
+            case NuncaSeAmortiza:
+                return FrasesNuncaSeAmortiza();
+            case VentajaQueSeAcaba:
+                return FrasesVentajaQueSeAcaba();
+        }
+        return {};
+    }
+
+    std::vector<std::pair<std::string, std::string>> Tabla(const Explicacion& e) const {
+        std::vector<std::pair<std::string, std::string>> tabla;
+        tabla.emplace_back(e.rotuloDiferencia, Km(g_.diferencia));
+        tabla.emplace_back("Ahorro por kilómetro", Dinero(g_.ahorroPorKm));
+        if (e.cruzan) tabla.emplace_back("Distancia en que se cruzan", Km(g_.distancia) + " km");
+        if (!tiempo_.empty()) tabla.emplace_back("Tiempo a " + Km(kmAno_) + " km al año", tiempo_);
+        if (g_.gasolinaLimite) {
+            tabla.emplace_back("Litro de gasolina en que los dos gastan igual",
+                               Dinero(*g_.gasolinaLimite));
+        }
+        if (g_.gasoilLimite) {
+            tabla.emplace_back("Litro de gasóleo en que los dos gastan igual",
+                               Dinero(*g_.gasoilLimite));
+        }
+        return tabla;
+    }
+
+  private:
+    std::string Km(double v) const { return w_.Numero(v, 0); }
+    std::string Dinero(double v) const { return w_.Numero(v, 2); }
+    // How much `parte` is of `todo`, in percent.
+    std::string Porcentaje(double parte, double todo) const {
+        return w_.Numero(std::fabs(parte / todo) * 100, 1);
+    }
+
+    // A time in years, or in days where that is under a hundredth of a year.
+    std::string Tiempo(double anos) const {
+        const double dias = anos * 365;
+        const auto cuantos = [](const std::string& n, const char* uno, const char* varios) {
+            return n + (n == "1" ? uno : varios);
+        };
+        if (anos >= 0.005) return cuantos(Dinero(anos), " año", " años");
+        return dias >= 1 ? cuantos(Km(dias), " día", " días") : "menos de un día";
+    }
+
+    // " A 15.000 km al año, son 4,98 años." where there is a time.
+    std::string Anos() const {
+        if (tiempo_.empty()) return "";
+        const bool singular = tiempo_.starts_with("1 ") || tiempo_ == "menos de un día";
+        return " A " + Km(kmAno_) + " km al año, " + (singular ? "es " : "son ") + tiempo_ + ".";
+    }
+
+    // The window shows 0.
+    bool PrimerKm() const { return g_.distancia < 1; }
+    bool Limites() const { return g_.gasolinaLimite && g_.gasoilLimite; }
+
+    std::vector<std::string> FrasesSeAmortiza() const {
+        const std::string recuperar = conInteres_
+                                          ? Km(g_.diferencia) + " (los " + Km(g_.diferenciaPrecio) +
+                                                " que cuesta de más, con su interés)"
+                                          : "los " + Km(g_.diferencia) + " que cuesta de más";
+        std::vector<std::string> frases{
+            "El diésel ahorra " + Dinero(g_.ahorroPorKm) + " por kilómetro y " +
+            (PrimerKm() ? "recupera " + recuperar + " en menos de un kilómetro."
+                        : "necesita " + Km(g_.distancia) + " km para recuperar " + recuperar + "." +
+                              Anos())};
+        if (Limites()) {
+            const double pg = g_.precioLitroGasolina, pgas = g_.precioLitroGasoil;
+            const double gasolina = *g_.gasolinaLimite, gasoil = *g_.gasoilLimite;
+            frases.push_back("La respuesta cambia si el litro de gasolina baja de " + Dinero(pg) +
+                             " a " + Dinero(gasolina) + " (un " + Porcentaje(pg - gasolina, pg) +
+                             " % menos) o el de gasóleo sube de " + Dinero(pgas) + " a " +
+                             Dinero(gasoil) + " (un " + Porcentaje(gasoil - pgas, pgas) +
+                             " % más): a partir de ahí el diésel no se amortiza nunca.");
+        }
+        return frases;
+    }
+
+    std::vector<std::string> FrasesNuncaSeAmortiza() const {
+        std::vector<std::string> frases{"El diésel cuesta " + Km(g_.diferenciaPrecio) +
+                                        " más y gasta " + Dinero(-g_.ahorroPorKm) +
+                                        " más por kilómetro: la diferencia no se recupera nunca."};
+        if (Limites()) {
+            frases.push_back("Se amortizaría si el litro de gasolina pasara de " +
+                             Dinero(*g_.gasolinaLimite) + " o el de gasóleo bajara de " +
+                             Dinero(*g_.gasoilLimite) + ".");
+        }
+        return frases;
+    }
+
+    std::vector<std::string> FrasesVentajaQueSeAcaba() const {
+        return {"El diésel cuesta " + Km(-g_.diferenciaPrecio) + " menos pero gasta " +
+                Dinero(-g_.ahorroPorKm) + " más por kilómetro: su ventaja se acaba " +
+                (PrimerKm() ? std::string("en el primer kilómetro.")
+                            : "a los " + Km(g_.distancia) + " km." + Anos())};
+    }
+
+    const Grafica& g_;
+    const Escritura& w_;
+    const bool conInteres_;  // charged for the years to the crossing
+    const double kmAno_;
+    std::string tiempo_;  // the distance in time at the kilometres a year
+};
+
+}  // namespace
+
+Explicacion ExplicacionDe(const Grafica& g, const Escritura& escritura) {
     Explicacion e;
     e.titulo = "Qué significa";
     e.nombreGrafica = "Ahorro acumulado del diésel frente a la diferencia de precio a recuperar";
@@ -50,90 +172,15 @@ Explicacion ExplicacionDe(const Grafica& g, const Escritura& escritura) {
     e.diferencia = g.diferencia;
     e.ahorroPorKm = g.ahorroPorKm;
     e.kmAno = g.kmAno && *g.kmAno > 0 ? *g.kmAno : 0;
-    const bool conInteres = g.conInteres && e.cruzan;  // charged for the years to the crossing
+    const bool conInteres = g.conInteres && e.cruzan;
     e.rotuloDiferencia =
         conInteres ? "Diferencia a recuperar, con interés" : "Diferencia a recuperar";
     e.rotuloAhorro = "Ahorro acumulado";
     e.rotuloCruce = g.textoDistancia + " Km";
     e.rotuloEje = "Km";
-
-    // The distance in time at the kilometres a year typed: in years, or in
-    // days where that is under a hundredth of a year.
-    std::string tiempo, anos;
-    if (g.anos && e.kmAno > 0) {
-        const double dias = *g.anos * 365;
-        const auto cuantos = [](const std::string& n, const char* uno, const char* varios) {
-            return n + (n == "1" ? uno : varios);
-        };
-        tiempo = *g.anos >= 0.005 ? cuantos(dinero(*g.anos), " año", " años")
-                 : dias >= 1      ? cuantos(km(dias), " día", " días")
-                                  : "menos de un día";
-        const bool singular = tiempo.starts_with("1 ") || tiempo == "menos de un día";
-        anos = " A " + km(e.kmAno) + " km al año, " + (singular ? "es " : "son ") + tiempo + ".";
-    }
-    const std::string recuperar = conInteres
-                                      ? km(g.diferencia) + " (los " + km(g.diferenciaPrecio) +
-                                            " que cuesta de más, con su interés)"
-                                      : "los " + km(g.diferencia) + " que cuesta de más";
-    const bool primerKm = g.distancia < 1;  // the window shows 0
-    const bool limites = g.gasolinaLimite && g.gasoilLimite;
-    switch (g.caso) {
-        case SeAmortiza:
-            e.frases.push_back("El diésel ahorra " + dinero(g.ahorroPorKm) + " por kilómetro y " +
-                               (primerKm ? "recupera " + recuperar + " en menos de un kilómetro."
-                                         : "necesita " + km(g.distancia) + " km para recuperar " +
-                                               recuperar + "." + anos));
-            if (limites) {
-                const double pg = g.precioLitroGasolina, pgas = g.precioLitroGasoil;
-                e.frases.push_back(
-                    "La respuesta cambia si el litro de gasolina baja de " + dinero(pg) + " a " +
-                    dinero(*g.gasolinaLimite) + " (un " + porcentaje(pg - *g.gasolinaLimite, pg) +
-                    " % menos) o el de gasóleo sube de " + dinero(pgas) + " a " +
-                    dinero(*g.gasoilLimite) + " (un " + porcentaje(*g.gasoilLimite - pgas, pgas) +
-                    " % más): a partir de ahí el diésel no se amortiza nunca.");
-            }
-            break;
-        case AmortizadoDesdeYa:
-            e.frases.push_back(
-                "El diésel no cuesta más de comprar y no gasta más por kilómetro: está "
-                "amortizado desde el primer kilómetro.");
-            break;
-        case MismoPrecio:
-            e.frases.push_back(
-                "El diésel cuesta lo mismo de comprar: no tiene nada que recuperar, pero gasta " +
-                dinero(-g.ahorroPorKm) + " más por kilómetro.");
-            break;
-        case NuncaSeAmortiza:
-            e.frases.push_back("El diésel cuesta " + km(g.diferenciaPrecio) + " más y gasta " +
-                               dinero(-g.ahorroPorKm) +
-                               " más por kilómetro: la diferencia no se recupera nunca.");
-            if (limites) {
-                e.frases.push_back("Se amortizaría si el litro de gasolina pasara de " +
-                                   dinero(*g.gasolinaLimite) + " o el de gasóleo bajara de " +
-                                   dinero(*g.gasoilLimite) + ".");
-            }
-            break;
-        case VentajaQueSeAcaba:
-            e.frases.push_back("El diésel cuesta " + km(-g.diferenciaPrecio) +
-                               " menos pero gasta " + dinero(-g.ahorroPorKm) +
-                               " más por kilómetro: su ventaja se acaba " +
-                               (primerKm ? std::string("en el primer kilómetro.")
-                                         : "a los " + km(g.distancia) + " km." + anos));
-            break;
-    }
-
-    e.tabla.emplace_back(e.rotuloDiferencia, km(g.diferencia));
-    e.tabla.emplace_back("Ahorro por kilómetro", dinero(g.ahorroPorKm));
-    if (e.cruzan) e.tabla.emplace_back("Distancia en que se cruzan", km(g.distancia) + " km");
-    if (!tiempo.empty()) e.tabla.emplace_back("Tiempo a " + km(e.kmAno) + " km al año", tiempo);
-    if (g.gasolinaLimite) {
-        e.tabla.emplace_back("Litro de gasolina en que los dos gastan igual",
-                             dinero(*g.gasolinaLimite));
-    }
-    if (g.gasoilLimite) {
-        e.tabla.emplace_back("Litro de gasóleo en que los dos gastan igual",
-                             dinero(*g.gasoilLimite));
-    }
+    const Redaccion redaccion(g, escritura, e);
+    e.frases = redaccion.Frases();
+    e.tabla = redaccion.Tabla(e);
     return e;
 }
 

@@ -6,9 +6,28 @@
 namespace velmora::ui {
 namespace {
 
-constexpr double kMargen = 4;    // the chart's edge to anything in it
-constexpr double kHueco = 6;     // between two texts, or a text and what it names
-constexpr double kMuestra = 22;  // a line's sample in the legend
+// Room, in the chart's pixels.
+constexpr double kMargen = 4;          // the chart's edge to anything in it
+constexpr double kHueco = 6;           // between two texts, or a text and what it names
+constexpr double kMuestra = 22;        // a line's sample in the legend
+constexpr double kEntreRenglones = 4;  // between two rows of the legend, or the axis's name
+constexpr double kBajoLaRaya = 2;      // between a line and the row of texts under it
+// The plot's height: a share of the chart's width, within bounds.
+constexpr double kAltoPorAncho = 0.42, kAltoMinimo = 150, kAltoMaximo = 230;
+// A value on the money axis every so many rows of text; one on the km
+// axis every so many pixels at most.
+constexpr double kRenglonesPorMarca = 2.2;
+constexpr double kPixelesPorMarcaKm = 70;
+// How far the kilometres run: past the crossing by this share; or, where
+// the lines do not cross, so many years at the kilometres a year, or so
+// many kilometres.
+constexpr double kMasAllaDelCruce = 1.3;
+constexpr double kAnosSinCruce = 10;
+constexpr double kKmSinCruce = 100000;
+// Room above and below the money's extremes, as a share of their span.
+constexpr double kHolguraDinero = 0.08;
+// How far from the crossing its label may stand, nearer first.
+constexpr double kDistanciasDelCruce[] = {6, 14, 26, 40};
 
 // How an axis writes all its values: as they are, in millions, or in the
 // exponent form.
@@ -38,211 +57,255 @@ std::string TextoDe(double v, double paso, Forma forma, const Escritura& w) {
     return w.agrupado(std::round(v * escala) / escala, decimales);
 }
 
+std::vector<std::string> TextosDe(const Marcas& m, Forma forma, const Escritura& w) {
+    std::vector<std::string> textos;
+    for (const double v : m.valores) textos.push_back(TextoDe(v, m.paso, forma, w));
+    return textos;
+}
+
 bool Solapan(const Caja& a, const Caja& b, double hueco = 0) {
     return a.x < b.x + b.ancho + hueco && b.x < a.x + a.ancho + hueco && a.y < b.y + b.alto &&
            b.y < a.y + a.alto;
 }
 
-bool Dentro(const Caja& c, double izquierda, double arriba, double derecha, double abajo) {
-    return c.x >= izquierda && c.y >= arriba && c.x + c.ancho <= derecha && c.y + c.alto <= abajo;
+bool Dentro(const Caja& c, const Caja& area) {
+    return c.x >= area.x && c.y >= area.y && c.x + c.ancho <= area.x + area.ancho &&
+           c.y + c.alto <= area.y + area.alto;
 }
 
-class Plano {
-  public:
-    Plano(const Explicacion& e, double ancho, const MedidasGrafica& m, const Escritura& w)
-        : e_(e), m_(m), w_(w), h_(m.altoDeLetra) {
-        p_.ancho = ancho;
-    }
+// A text of `medidas` whose box starts at `arriba`.
+Rotulo Texto(double x, double arriba, Ancla ancla, std::string texto, Estilo estilo,
+             const MedidasGrafica& medidas) {
+    return {x, arriba + 0.8 * medidas.altoDeLetra, ancla, std::move(texto), estilo};
+}
 
-    // Lays the chart out; gives false where the crossing's label found no
-    // place beside the point (and is not in the legend).
-    bool Trazar(bool cruceEnLeyenda) {
-        const double cruce = e_.cruzan && e_.ahorroPorKm != 0 ? e_.diferencia / e_.ahorroPorKm : 0;
-        const bool hayCruce = e_.cruzan && cruce > 0 && std::isfinite(cruce);
-        tramo_ = hayCruce ? cruce * 1.3 : e_.kmAno > 0 ? e_.kmAno * 10 : 100000;
+// The plot: its area in the chart, and what its edges stand for.
+struct Area {
+    double izquierda = 0, derecha = 0, arriba = 0, abajo = 0;
+    double tramo = 1;           // the kilometres at the right edge
+    double bajo = 0, alto = 1;  // the money at the bottom and at the top
 
-        double y = Leyenda(hayCruce && cruceEnLeyenda);
-        // Money up: from 0, the difference and the saving at the end, with
-        // room above (and below, where something is negative).
-        const double altoUtil = std::clamp(p_.ancho * 0.42, 150.0, 230.0);
-        double bajo = std::min({0.0, e_.diferencia, e_.ahorroPorKm * tramo_});
-        double alto = std::max({0.0, e_.diferencia, e_.ahorroPorKm * tramo_});
-        if (alto == bajo) alto = 1;
-        const double holgura = (alto - bajo) * 0.08;
-        alto += holgura;
-        if (bajo < 0) bajo -= holgura;
-        const Marcas dinero = MarcasDe(bajo, alto, std::max(2, int(altoUtil / (h_ * 2.2))));
-        const Forma formaDinero = FormaDe(dinero, true);
-        if (formaDinero == Forma::Millones) {
-            Texto(kMargen, y, Ancla::Inicio, "en millones", Estilo::Titulo);
-            y += h_ + 2;
-        }
-        arriba_ = y + h_ / 2 + 2;
-        abajo_ = arriba_ + altoUtil;
-        bajo_ = bajo;
-        alto_ = alto;
-        double columna = 0;
-        std::vector<std::string> textosDinero;
-        for (const double v : dinero.valores) {
-            textosDinero.push_back(TextoDe(v, dinero.paso, formaDinero, w_));
-            columna = std::max(columna, m_.anchoDeTexto(textosDinero.back()));
-        }
-        izquierda_ = kMargen + columna + kHueco;
-        const Marcas km = EjeKm();
-        // The grid, the money's values at the left, the zero line.
-        for (const double v : km.valores) {
-            p_.segmentos.push_back({X(v), arriba_, X(v), abajo_, Trazo::Rejilla});
-        }
-        for (std::size_t i = 0; i < dinero.valores.size(); ++i) {
-            const double yv = Y(dinero.valores[i]);
-            p_.segmentos.push_back({izquierda_, yv, derecha_, yv, Trazo::Rejilla});
-            Texto(izquierda_ - kHueco, yv - h_ / 2, Ancla::Fin, textosDinero[i], Estilo::Marca);
-        }
-        p_.segmentos.push_back({izquierda_, Y(0), derecha_, Y(0), Trazo::Eje});
-        // The two lines, and where they cross.
-        p_.segmentos.push_back(
-            {izquierda_, Y(e_.diferencia), derecha_, Y(e_.diferencia), Trazo::Diferencia});
-        p_.segmentos.push_back({X(0), Y(0), X(tramo_), Y(e_.ahorroPorKm * tramo_), Trazo::Ahorro});
-        if (!hayCruce) return true;
-        const Punto punto{X(cruce), Y(e_.diferencia)};
-        p_.puntos.insert(p_.puntos.begin(), punto);
-        return cruceEnLeyenda || RotuloDelCruce(punto);
-    }
-
-    PlanoGrafica Hecho() { return std::move(p_); }
-
-  private:
-    double X(double km) const { return izquierda_ + km / tramo_ * (derecha_ - izquierda_); }
-    double Y(double v) const { return abajo_ - (v - bajo_) / (alto_ - bajo_) * (abajo_ - arriba_); }
-
-    // A text whose box starts at `arriba`.
-    void Texto(double x, double arriba, Ancla ancla, std::string texto, Estilo estilo) {
-        p_.rotulos.push_back({x, arriba + 0.8 * h_, ancla, std::move(texto), estilo});
-    }
-
-    // The legend, in rows from the top: each line's sample and name, and
-    // the crossing where it goes there. Gives where it ends.
-    double Leyenda(bool cruce) {
-        struct Entrada {
-            std::string texto;
-            Estilo estilo;
-        };
-        std::vector<Entrada> entradas{{e_.rotuloDiferencia, Estilo::Diferencia},
-                                      {e_.rotuloAhorro, Estilo::Ahorro}};
-        if (cruce) entradas.push_back({e_.rotuloCruce, Estilo::Cruce});
-        double x = kMargen, y = kMargen;
-        for (const Entrada& entrada : entradas) {
-            const double ancho = kMuestra + kHueco + m_.anchoDeTexto(entrada.texto);
-            if (x > kMargen && x + ancho > p_.ancho - kMargen) {
-                x = kMargen;
-                y += h_ + 4;
-            }
-            const double medio = y + h_ / 2;
-            if (entrada.estilo == Estilo::Cruce) {
-                p_.puntos.push_back({x + kMuestra / 2, medio});
-            } else {
-                p_.segmentos.push_back(
-                    {x, medio, x + kMuestra, medio,
-                     entrada.estilo == Estilo::Diferencia ? Trazo::Diferencia : Trazo::Ahorro});
-            }
-            Texto(x + kMuestra + kHueco, y, Ancla::Inicio, entrada.texto, entrada.estilo);
-            x += ancho + 3 * kHueco;
-        }
-        return y + h_ + 4;
-    }
-
-    // The kilometres across, and the years under them: as many round
-    // values as fit without two texts touching, the last one whole inside
-    // the chart. Sets the right edge of the plot; places the texts below.
-    Marcas EjeKm() {
-        const double espacio = p_.ancho - kMargen - izquierda_;
-        const double filaKm = abajo_ + h_ / 2 + 2, filaAnos = filaKm + h_ + 2;
-        Marcas km;
-        std::vector<Rotulo> textos;
-        for (int cuantas = std::max(1, int(espacio / 70)); cuantas >= 1; --cuantas) {
-            km = MarcasDe(0, tramo_, cuantas);
-            const Forma forma = FormaDe(km, true);
-            std::vector<std::string> filas[2];
-            for (const double v : km.valores) {
-                filas[0].push_back(TextoDe(v, km.paso, forma, w_));
-                if (e_.kmAno > 0) {
-                    // Years are not round: a digit more than their step needs.
-                    const double a = v / e_.kmAno, paso = km.paso / e_.kmAno / 10;
-                    filas[1].push_back(TextoDe(a, paso, FormaDe({{a}, paso}, false), w_));
-                }
-            }
-            forma_ = forma;
-            // The last value's text whole inside the chart's edge.
-            double mitad = 0;
-            for (const auto& fila : filas) {
-                if (!fila.empty()) mitad = std::max(mitad, m_.anchoDeTexto(fila.back()) / 2);
-            }
-            const double borde = p_.ancho - kMargen, ultimo = km.valores.back() / tramo_;
-            derecha_ = ultimo > 0
-                           ? std::min(borde, izquierda_ + (borde - mitad - izquierda_) / ultimo)
-                           : borde;
-            textos.clear();
-            bool caben = true;
-            for (int f = 0; f < 2; ++f) {
-                for (std::size_t i = 0; i < filas[f].size(); ++i) {
-                    const Rotulo r{X(km.valores[i]), (f ? filaAnos : filaKm) + 0.8 * h_,
-                                   Ancla::Medio, filas[f][i], f ? Estilo::Anos : Estilo::Marca};
-                    const Caja c = CajaDe(r, m_);
-                    caben = caben && c.x >= kMargen && c.x + c.ancho <= p_.ancho - kMargen &&
-                            (i == 0 || !Solapan(CajaDe(textos.back(), m_), c, kHueco));
-                    textos.push_back(r);
-                }
-            }
-            if (caben) break;
-        }
-        p_.rotulos.insert(p_.rotulos.end(), textos.begin(), textos.end());
-        // The axis's name at the right, under its values.
-        std::string titulo = e_.rotuloEje;
-        if (forma_ == Forma::Millones) titulo += " en millones";
-        if (e_.kmAno > 0) titulo += " (y años)";
-        Texto(p_.ancho - kMargen, (e_.kmAno > 0 ? filaAnos : filaKm) + h_ + 4, Ancla::Fin, titulo,
-              Estilo::Titulo);
-        p_.alto = p_.rotulos.back().y + 0.2 * h_ + kMargen;
-        return km;
-    }
-
-    // The distance beside the crossing: the first place around the point,
-    // nearer first, inside the plot and clear of the lines and the point.
-    bool RotuloDelCruce(const Punto& punto) {
-        const double ancho = m_.anchoDeTexto(e_.rotuloCruce);
-        const double r = p_.radioPunto;
-        const Caja marca{punto.x - r - 1, punto.y - r - 1, 2 * r + 2, 2 * r + 2};
-        for (const double d : {6.0, 14.0, 26.0, 40.0}) {
-            // Left above, right below, right above, left below, above, below.
-            const double lados[][2] = {{-1, -1}, {1, 1}, {1, -1}, {-1, 1}, {0, -1}, {0, 1}};
-            for (const auto& lado : lados) {
-                const double x = lado[0] < 0   ? punto.x - d - ancho
-                                 : lado[0] > 0 ? punto.x + d
-                                               : punto.x - ancho / 2;
-                const double y = lado[1] < 0 ? punto.y - d - h_ : punto.y + d;
-                const Caja c{x, y, ancho, h_};
-                if (!Dentro(c, izquierda_, arriba_, derecha_, abajo_) || Solapan(c, marca))
-                    continue;
-                const bool libre = std::none_of(
-                    p_.segmentos.begin(), p_.segmentos.end(),
-                    [&](const Segmento& s) { return s.trazo != Trazo::Rejilla && Cruza(s, c); });
-                if (!libre) continue;
-                Texto(x, y, Ancla::Inicio, e_.rotuloCruce, Estilo::Cruce);
-                return true;
-            }
-        }
-        return false;
-    }
-
-    const Explicacion& e_;
-    const MedidasGrafica& m_;
-    const Escritura& w_;
-    const double h_;
-    PlanoGrafica p_;
-    double tramo_ = 1, bajo_ = 0, alto_ = 1;
-    double izquierda_ = 0, derecha_ = 0, arriba_ = 0, abajo_ = 0;
-    Forma forma_ = Forma::Llana;
+    double X(double km) const { return izquierda + km / tramo * (derecha - izquierda); }
+    double Y(double v) const { return abajo - (v - bajo) / (alto - bajo) * (abajo - arriba); }
+    Caja EnCaja() const { return {izquierda, arriba, derecha - izquierda, abajo - arriba}; }
 };
+
+// Where the lines cross, in kilometres; 0 where they do not.
+double Cruce(const Explicacion& e) {
+    const double cruce = e.cruzan && e.ahorroPorKm != 0 ? e.diferencia / e.ahorroPorKm : 0;
+    return cruce > 0 && std::isfinite(cruce) ? cruce : 0;
+}
+
+double Tramo(const Explicacion& e, double cruce) {
+    if (cruce > 0) return cruce * kMasAllaDelCruce;
+    return e.kmAno > 0 ? e.kmAno * kAnosSinCruce : kKmSinCruce;
+}
+
+// The legend, in rows from the top: each line's sample and name, and the
+// crossing's where it goes there. Gives where it ends.
+double Leyenda(const Explicacion& e, bool cruce, const MedidasGrafica& m, PlanoGrafica& p) {
+    struct Entrada {
+        const std::string& texto;
+        Estilo estilo;
+    };
+    std::vector<Entrada> entradas{{e.rotuloDiferencia, Estilo::Diferencia},
+                                  {e.rotuloAhorro, Estilo::Ahorro}};
+    if (cruce) entradas.push_back({e.rotuloCruce, Estilo::Cruce});
+    const double h = m.altoDeLetra;
+    double x = kMargen, y = kMargen;
+    for (const Entrada& entrada : entradas) {
+        const double ancho = kMuestra + kHueco + m.anchoDeTexto(entrada.texto);
+        if (x > kMargen && x + ancho > p.ancho - kMargen) {
+            x = kMargen;
+            y += h + kEntreRenglones;
+        }
+        const double medio = y + h / 2;
+        if (entrada.estilo == Estilo::Cruce) {
+            p.puntos.push_back({x + kMuestra / 2, medio});
+        } else {
+            const Trazo trazo =
+                entrada.estilo == Estilo::Diferencia ? Trazo::Diferencia : Trazo::Ahorro;
+            p.segmentos.push_back({x, medio, x + kMuestra, medio, trazo});
+        }
+        p.rotulos.push_back(
+            Texto(x + kMuestra + kHueco, y, Ancla::Inicio, entrada.texto, entrada.estilo, m));
+        x += ancho + 3 * kHueco;
+    }
+    return y + h + kEntreRenglones;
+}
+
+// The money axis: from 0, the difference and the saving at the right edge,
+// with room above (and below, where something is negative).
+struct EjeDinero {
+    Marcas marcas;
+    std::vector<std::string> textos;
+    Forma forma;
+    double bajo, alto;
+};
+
+EjeDinero DineroDe(const Explicacion& e, double tramo, double altoUtil, double h,
+                   const Escritura& w) {
+    const double final = e.ahorroPorKm * tramo;
+    double bajo = std::min({0.0, e.diferencia, final});
+    double alto = std::max({0.0, e.diferencia, final});
+    if (alto == bajo) alto = 1;
+    const double holgura = (alto - bajo) * kHolguraDinero;
+    alto += holgura;
+    if (bajo < 0) bajo -= holgura;
+    const int cuantas = std::max(2, int(altoUtil / (h * kRenglonesPorMarca)));
+    const Marcas marcas = MarcasDe(bajo, alto, cuantas);
+    const Forma forma = FormaDe(marcas, true);
+    return {marcas, TextosDe(marcas, forma, w), forma, bajo, alto};
+}
+
+// The km axis: as many round values as fit without two texts touching, the
+// last one whole inside the chart, with the years at the kilometres a year
+// under them. Sets the plot's right edge.
+struct EjeKm {
+    Marcas marcas;
+    Forma forma = Forma::Llana;
+    std::vector<Rotulo> rotulos;
+};
+
+// The axis with about `cuantas` values; `caben` tells whether its texts fit.
+EjeKm KmCon(int cuantas, const Explicacion& e, double filaKm, double ancho, const MedidasGrafica& m,
+            const Escritura& w, Area& area, bool& caben) {
+    EjeKm eje;
+    eje.marcas = MarcasDe(0, area.tramo, cuantas);
+    eje.forma = FormaDe(eje.marcas, true);
+    std::vector<std::string> filas[2];
+    filas[0] = TextosDe(eje.marcas, eje.forma, w);
+    for (const double v : eje.marcas.valores) {
+        if (e.kmAno <= 0) break;
+        // Years are not round: a digit more than their step needs.
+        const double a = v / e.kmAno, paso = eje.marcas.paso / e.kmAno / 10;
+        filas[1].push_back(TextoDe(a, paso, FormaDe({{a}, paso}, false), w));
+    }
+    // The last value's text whole inside the chart's edge.
+    double mitad = 0;
+    for (const auto& fila : filas) {
+        if (!fila.empty()) mitad = std::max(mitad, m.anchoDeTexto(fila.back()) / 2);
+    }
+    const double borde = ancho - kMargen, ultimo = eje.marcas.valores.back() / area.tramo;
+    area.derecha = ultimo > 0
+                       ? std::min(borde, area.izquierda + (borde - mitad - area.izquierda) / ultimo)
+                       : borde;
+    const double h = m.altoDeLetra;
+    caben = true;
+    for (int f = 0; f < 2; ++f) {
+        for (std::size_t i = 0; i < filas[f].size(); ++i) {
+            const Rotulo r = Texto(area.X(eje.marcas.valores[i]), filaKm + f * (h + kBajoLaRaya),
+                                   Ancla::Medio, filas[f][i], f ? Estilo::Anos : Estilo::Marca, m);
+            const Caja c = CajaDe(r, m);
+            caben = caben && c.x >= kMargen && c.x + c.ancho <= ancho - kMargen &&
+                    (i == 0 || !Solapan(CajaDe(eje.rotulos.back(), m), c, kHueco));
+            eje.rotulos.push_back(r);
+        }
+    }
+    return eje;
+}
+
+EjeKm KmDe(const Explicacion& e, double ancho, const MedidasGrafica& m, const Escritura& w,
+           Area& area) {
+    const double espacio = ancho - kMargen - area.izquierda;
+    const double filaKm = area.abajo + m.altoDeLetra / 2 + kBajoLaRaya;
+    bool caben = false;
+    EjeKm eje;
+    for (int cuantas = std::max(1, int(espacio / kPixelesPorMarcaKm)); cuantas >= 1 && !caben;
+         --cuantas) {
+        eje = KmCon(cuantas, e, filaKm, ancho, m, w, area, caben);
+    }
+    return eje;
+}
+
+// The axis's name at the right, under its values.
+Rotulo TituloKm(const Explicacion& e, const EjeKm& eje, double ancho, const MedidasGrafica& m) {
+    std::string titulo = e.rotuloEje;
+    if (eje.forma == Forma::Millones) titulo += " en millones";
+    if (e.kmAno > 0) titulo += " (y años)";
+    const double abajo = eje.rotulos.back().y + 0.2 * m.altoDeLetra;
+    return Texto(ancho - kMargen, abajo + kEntreRenglones, Ancla::Fin, titulo, Estilo::Titulo, m);
+}
+
+// The distance beside the crossing: the first place around the point,
+// nearer first, inside the plot and clear of the lines and the point.
+std::optional<Rotulo> RotuloDelCruce(const Explicacion& e, const Punto& punto, const Area& area,
+                                     const PlanoGrafica& p, const MedidasGrafica& m) {
+    const double ancho = m.anchoDeTexto(e.rotuloCruce), h = m.altoDeLetra;
+    const double r = p.radioPunto;
+    const Caja marca{punto.x - r - 1, punto.y - r - 1, 2 * r + 2, 2 * r + 2};
+    // Left above, right below, right above, left below, above, below.
+    constexpr double kLados[][2] = {{-1, -1}, {1, 1}, {1, -1}, {-1, 1}, {0, -1}, {0, 1}};
+    for (const double d : kDistanciasDelCruce) {
+        for (const auto& lado : kLados) {
+            const double x = lado[0] < 0   ? punto.x - d - ancho
+                             : lado[0] > 0 ? punto.x + d
+                                           : punto.x - ancho / 2;
+            const double y = lado[1] < 0 ? punto.y - d - h : punto.y + d;
+            const Caja c{x, y, ancho, h};
+            if (!Dentro(c, area.EnCaja()) || Solapan(c, marca)) continue;
+            const bool libre = std::none_of(
+                p.segmentos.begin(), p.segmentos.end(),
+                [&](const Segmento& s) { return s.trazo != Trazo::Rejilla && Cruza(s, c); });
+            if (libre) return Texto(x, y, Ancla::Inicio, e.rotuloCruce, Estilo::Cruce, m);
+        }
+    }
+    return std::nullopt;
+}
+
+// The chart, with the crossing's label in the legend or beside the point;
+// nothing where it goes beside the point and finds no place there.
+std::optional<PlanoGrafica> Trazar(const Explicacion& e, double ancho, const MedidasGrafica& m,
+                                   const Escritura& w, bool cruceEnLeyenda) {
+    PlanoGrafica p;
+    p.ancho = ancho;
+    const double h = m.altoDeLetra, cruce = Cruce(e);
+    Area area;
+    area.tramo = Tramo(e, cruce);
+    double y = Leyenda(e, cruce > 0 && cruceEnLeyenda, m, p);
+    const double altoUtil = std::clamp(ancho * kAltoPorAncho, kAltoMinimo, kAltoMaximo);
+    const EjeDinero dinero = DineroDe(e, area.tramo, altoUtil, h, w);
+    if (dinero.forma == Forma::Millones) {
+        p.rotulos.push_back(Texto(kMargen, y, Ancla::Inicio, "en millones", Estilo::Titulo, m));
+        y += h + kBajoLaRaya;
+    }
+    area.arriba = y + h / 2 + kBajoLaRaya;
+    area.abajo = area.arriba + altoUtil;
+    area.bajo = dinero.bajo;
+    area.alto = dinero.alto;
+    double columna = 0;
+    for (const std::string& t : dinero.textos) columna = std::max(columna, m.anchoDeTexto(t));
+    area.izquierda = kMargen + columna + kHueco;
+    const EjeKm km = KmDe(e, ancho, m, w, area);
+    p.rotulos.insert(p.rotulos.end(), km.rotulos.begin(), km.rotulos.end());
+    p.rotulos.push_back(TituloKm(e, km, ancho, m));
+    p.alto = p.rotulos.back().y + 0.2 * h + kMargen;
+    // The grid, the money's values at the left, the zero line.
+    for (const double v : km.marcas.valores) {
+        p.segmentos.push_back({area.X(v), area.arriba, area.X(v), area.abajo, Trazo::Rejilla});
+    }
+    for (std::size_t i = 0; i < dinero.marcas.valores.size(); ++i) {
+        const double yv = area.Y(dinero.marcas.valores[i]);
+        p.segmentos.push_back({area.izquierda, yv, area.derecha, yv, Trazo::Rejilla});
+        p.rotulos.push_back(Texto(area.izquierda - kHueco, yv - h / 2, Ancla::Fin, dinero.textos[i],
+                                  Estilo::Marca, m));
+    }
+    p.segmentos.push_back({area.izquierda, area.Y(0), area.derecha, area.Y(0), Trazo::Eje});
+    // The two lines, and where they cross.
+    const double yDiferencia = area.Y(e.diferencia);
+    p.segmentos.push_back(
+        {area.izquierda, yDiferencia, area.derecha, yDiferencia, Trazo::Diferencia});
+    p.segmentos.push_back({area.X(0), area.Y(0), area.X(area.tramo),
+                           area.Y(e.ahorroPorKm * area.tramo), Trazo::Ahorro});
+    if (cruce <= 0) return p;
+    const Punto punto{area.X(cruce), yDiferencia};
+    p.puntos.insert(p.puntos.begin(), punto);
+    if (cruceEnLeyenda) return p;
+    const auto rotulo = RotuloDelCruce(e, punto, area, p, m);
+    if (!rotulo) return std::nullopt;
+    p.rotulos.push_back(*rotulo);
+    return p;
+}
 
 }  // namespace
 
@@ -297,11 +360,10 @@ bool Cruza(const Segmento& s, const Caja& c) {
 
 PlanoGrafica PlanoDe(const Explicacion& e, double ancho, const MedidasGrafica& medidas,
                      const Escritura& escritura) {
-    Plano plano(e, ancho, medidas, escritura);
-    if (plano.Trazar(false)) return plano.Hecho();
-    Plano otro(e, ancho, medidas, escritura);
-    otro.Trazar(true);
-    return otro.Hecho();
+    // The crossing's label beside the point where a place is free there,
+    // in the legend where none is.
+    if (auto plano = Trazar(e, ancho, medidas, escritura, false)) return std::move(*plano);
+    return *Trazar(e, ancho, medidas, escritura, true);
 }
 
 }  // namespace velmora::ui
