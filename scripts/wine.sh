@@ -12,6 +12,10 @@
 # Wine's wineserver is the one its package installs (dpkg -L finds it).
 IniciarWine() {
   local prefijo=$1
+  # Debian's wineserver keeps its socket in a folder of TMPDIR: one of ours,
+  # removed with the rest (PararWine).
+  TEMPORAL_WINE=$(mktemp -d -t velmora-wine.XXXXXX)
+  export TMPDIR=$TEMPORAL_WINE
   WINE=$(dpkg -L wine64 | grep -m1 '/wine64$')
   WINESERVER=$(dpkg -L wine64 | grep -m1 '/wineserver64$')
   export WINE WINESERVER
@@ -57,4 +61,6 @@ PonerPuntosPorPulgada() {
 PararWine() {
   [ -n "${WINESERVER:-}" ] && "$WINESERVER" -k 2>/dev/null
   PararPantalla
+  [ -n "${TEMPORAL_WINE:-}" ] && rm -rf "$TEMPORAL_WINE"
+  return 0
 }

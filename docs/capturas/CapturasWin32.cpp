@@ -81,7 +81,7 @@ int wmain(int argc, wchar_t* argv[]) {
         }
     }
     p.Comando("menuAcercaDe");
-    const Caja caja = p.BuscarCaja(5s);
+    const CajaDeMensaje caja = p.BuscarCaja(5s);
     bien = caja.ventana && Guardar(caja.ventana, carpeta + L"windows-acerca-de.bmp") && bien;
     if (caja.ventana) p.CerrarCaja(caja);
     p.Comando("menuSalir");

@@ -90,6 +90,39 @@ inline constexpr Escenario kEscenarios[] = {
      "ERROR: el dato Media de Km/año no puede ser 0."},
 };
 
+// What reaches a field is what it shows and what a calculation reads: each
+// text put into `campo` over the worked example with 15000 km a year at 5 %
+// (kConInteres), where the field then shows `visto` and the calculation
+// gives kResultadoConInteres. A copied cell's line break, a tab and
+// characters that draw nothing do not hide in a field.
+struct EntradaDeCampo {
+    const char* nombre;
+    IdCampo campo;
+    const char* texto;
+    const char* visto;
+};
+
+inline constexpr FilaTextos kConInteres{"2600000", "6", "115", "2300000", "8", "145", "15000", "5"};
+inline constexpr const char* kResultadoConInteres = "74694";
+
+inline constexpr EntradaDeCampo kEntradas[] = {
+    {"celda copiada", IdCampo::txtKmAno, "15000\r\n", "15000"},
+    {"dos celdas de una columna", IdCampo::txtKmAno, "\n15000\n5\n", "15000"},
+    {"tabulador", IdCampo::txtPrecioCocheDiesel, "2600000\t", "2600000 "},
+    {"espacio de anchura cero", IdCampo::txtPrecioCocheDiesel, "\u200b2600000", "2600000"},
+    {"marca de derecha a izquierda", IdCampo::txtPrecioCocheDiesel, "\u200f2600000", "2600000"},
+    {"sentido forzado", IdCampo::txtPrecioCocheDiesel, "\u202e2600000\u202c", "2600000"},
+};
+
+// A text one code unit longer than a field takes, put into `campo` after a
+// result: refused whole with its message (calc/Mensajes.h), the field and
+// the result kept.
+struct Rechazo {
+    IdCampo campo;
+    std::size_t largo;
+};
+inline constexpr Rechazo kRechazo{IdCampo::txtPrecioCocheDiesel, kLargoMaximoCampo + 1};
+
 // The rows the examples list shows at its top and at its bottom.
 inline constexpr const char* kPrimerEjemplo = "Citroen Xantia 2.0HDi/1.816V = 80.000 Km";
 inline constexpr const char* kUltimoEjemplo = "Seat Toledo 1.9TDi / 1.8 20V = 26.000 Km";

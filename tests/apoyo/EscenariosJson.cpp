@@ -1,13 +1,18 @@
-// Prints the shared scenarios (Escenarios.h) as JSON, for the page's tests,
-// which play them in the browser: {"campos": [the fields' names, in the
-// order of the scenarios' texts], "escenarios": [{"nombre", "textos",
-// "resultado" | "mensaje"}], "ordenDeTabulacion": [...], "ejemplos":
-// {"filas": [...], "primera", "ultima"}}.
+// Prints the shared scenarios (Escenarios.h) as JSON, for the tests that
+// play them from outside C++ (the page's, the accessibility bus's):
+// {"campos": [the fields' names, in the order of the scenarios' texts],
+// "accesibles": [what a screen reader calls each field, in that order],
+// "escenarios": [{"nombre", "textos", "resultado" | "mensaje"}],
+// "conInteres": [texts], "resultadoConInteres", "entradas": [{"nombre",
+// "campo", "texto", "visto"}], "rechazo": {"campo", "largo", "mensaje"},
+// "ordenDeTabulacion": [...], "ejemplos": {"filas", "primera", "ultima"}}.
 #include <cstdio>
 #include <string>
 #include <string_view>
 
 #include "Escenarios.h"
+#include "calc/Mensajes.h"
+#include "ui/DisenoVelmora.h"
 
 namespace {
 
@@ -39,18 +44,33 @@ std::string Arreglo(const Lista& lista, F elemento) {
 
 int main() {
     using namespace velmora::prueba;
+    using velmora::DatosDe;
     const auto escenario = [](const Escenario& e) {
         return "{\"nombre\":" + Json(e.nombre) + ",\"textos\":" + Arreglo(e.textos, Json) +
                (e.resultado ? ",\"resultado\":" + Json(e.resultado)
                             : ",\"mensaje\":" + Json(e.mensaje)) +
                "}";
     };
+    const auto entrada = [](const EntradaDeCampo& e) {
+        return "{\"nombre\":" + Json(e.nombre) + ",\"campo\":" + Json(DatosDe(e.campo).nombre) +
+               ",\"texto\":" + Json(e.texto) + ",\"visto\":" + Json(e.visto) + "}";
+    };
     const auto texto = [](const char* t) { return Json(t); };
     const auto campo = [](const velmora::Campo& c) { return Json(c.nombre); };
+    const auto accesible = [](const velmora::Campo& c) {
+        const auto& filas = velmora::ui::kControlesVelmora;
+        return Json(velmora::ui::NombreAccesible(filas[velmora::ui::FilaDelCampo(filas, c.id)]));
+    };
+    const std::string rechazo = "{\"campo\":" + Json(DatosDe(kRechazo.campo).nombre) +
+                                ",\"largo\":" + std::to_string(kRechazo.largo) + ",\"mensaje\":" +
+                                Json(velmora::MensajeTextoDemasiadoLargo(kRechazo.campo)) + "}";
     std::printf(
-        "{\"campos\":%s,\"escenarios\":%s,\"ordenDeTabulacion\":%s,"
+        "{\"campos\":%s,\"accesibles\":%s,\"escenarios\":%s,\"conInteres\":%s,"
+        "\"resultadoConInteres\":%s,\"entradas\":%s,\"rechazo\":%s,\"ordenDeTabulacion\":%s,"
         "\"ejemplos\":{\"filas\":%s,\"primera\":%s,\"ultima\":%s}}\n",
-        Arreglo(velmora::kCampos, campo).c_str(), Arreglo(kEscenarios, escenario).c_str(),
+        Arreglo(velmora::kCampos, campo).c_str(), Arreglo(velmora::kCampos, accesible).c_str(),
+        Arreglo(kEscenarios, escenario).c_str(), Arreglo(kConInteres, Json).c_str(),
+        Json(kResultadoConInteres).c_str(), Arreglo(kEntradas, entrada).c_str(), rechazo.c_str(),
         Arreglo(kOrdenDeTabulacion, texto).c_str(),
         Arreglo(velmora::ui::kFilasEjemplos, texto).c_str(), Json(kPrimerEjemplo).c_str(),
         Json(kUltimoEjemplo).c_str());

@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
 namespace velmora::prueba {
@@ -75,10 +76,11 @@ inline ModalVisto CerrarModal(const std::function<void()>& accion,
         if (inspeccionar) inspeccionar(modal);
         Cerrar(modal);
     });
-    // The watchdog: whatever is still modal after the limit is closed.
+    // The watchdog: whatever is still modal after the limit (a second at
+    // least, for a window that opens where none was awaited) is closed.
     QTimer perro;
     perro.setSingleShot(true);
-    perro.setInterval(limiteMs);
+    perro.setInterval(std::max(limiteMs, 1000));
     QObject::connect(&perro, &QTimer::timeout, [] {
         if (QApplication::activeModalWidget()) {
             QTest::qFail("a modal window was still open at the time limit", __FILE__, __LINE__);

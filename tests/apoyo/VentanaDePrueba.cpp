@@ -2,13 +2,16 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QtTest>
 
+#include "Modales.h"
 #include "ui/Ajuste.h"
 #include "ui/qt/ConstructorVentana.h"
 #include "ui/qt/VentanaVelmora.h"
@@ -139,6 +142,86 @@ QStringList VentanaDePrueba::TextosDeCampos() const {
     QStringList textos;
     for (const velmora::Campo& campo : kCampos) textos << Campo(campo.id)->text();
     return textos;
+}
+
+namespace {
+
+// How long a step that opens no box is watched for one: the button answers
+// at once, the menu entry's queued handler in the first turn of the event
+// loop.
+constexpr int kSinCaja = 0;
+
+}  // namespace
+
+void ConductorQt::Escribir(const FilaTextos& fila) {
+    v_.Escribir(fila);
+}
+
+std::vector<std::string> ConductorQt::Campos() {
+    std::vector<std::string> campos;
+    for (const QString& t : v_.TextosDeCampos()) campos.push_back(t.toStdString());
+    return campos;
+}
+
+std::string ConductorQt::Resultado() {
+    return v_.Resultado()->text().toStdString();
+}
+
+// What the window shows after a step that `modal` watched.
+static Visto Ver(const ModalVisto& modal, const std::string& resultado) {
+    Visto visto{resultado, std::nullopt};
+    if (!modal.abierto) return visto;
+    Caja c{modal.titulo.toStdString(), modal.texto.toStdString(),
+           modal.textosBotones == QStringList{kBotonAceptar}, false, true};
+    c.icono = modal.icono != QMessageBox::NoIcon || modal.iconoVisible;
+    if (modal.clase != QStringLiteral("QMessageBox")) {
+        c.titulo += " (" + modal.clase.toStdString() + ")";
+    }
+    visto.caja = c;
+    return visto;
+}
+
+Visto ConductorQt::Calcular(Via via, const char* resultado) {
+    const auto calcular = [&] {
+        if (via == Via::Menu) {
+            v_.Disparar("menuCalcular");
+        } else {
+            QTest::mouseClick(v_.Boton(), Qt::LeftButton);
+        }
+    };
+    const ModalVisto modal = resultado ? NingunModal(calcular, kSinCaja) : CerrarModal(calcular);
+    return Ver(modal, Resultado());
+}
+
+std::optional<Visto> ConductorQt::Entrar(IdCampo id, const std::string& texto, Modo modo,
+                                         bool caja) {
+    QLineEdit* campo = v_.Campo(id);
+    const QString t = QString::fromStdString(texto);
+    std::function<void()> entrar;
+    if (modo == Modo::Tecleado) {
+        entrar = [&] { v_.Escribir(id, t); };
+    } else if (modo == Modo::Pegado) {
+        entrar = [&] {
+            QGuiApplication::clipboard()->setText(t);
+            campo->setFocus();
+            campo->selectAll();
+            QTest::keyClick(campo, Qt::Key_V, Qt::ControlModifier);
+        };
+    } else if (modo == Modo::Soltado) {
+        entrar = [&] {
+            QMimeData datos;
+            datos.setText(t);
+            QDragEnterEvent llega(QPoint(2, 2), Qt::CopyAction, &datos, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(campo, &llega);
+            QDropEvent suelta(QPointF(2, 2), Qt::CopyAction, &datos, Qt::LeftButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(campo, &suelta);
+        };
+    } else {
+        return std::nullopt;  // a program setting the text is not a user
+    }
+    return Ver(caja ? CerrarModal(entrar) : NingunModal(entrar, kSinCaja), Resultado());
 }
 
 }  // namespace velmora::prueba

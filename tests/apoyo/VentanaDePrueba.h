@@ -10,6 +10,7 @@
 #include <memory>
 #include <string_view>
 
+#include "Jugador.h"
 #include "Textos.h"
 #include "calc/Campos.h"
 
@@ -75,6 +76,23 @@ class VentanaDePrueba {
 
   private:
     std::unique_ptr<qt::VentanaVelmora> ventana_;
+};
+
+// The shared scenarios' steps through the real widgets (Jugador.h): keys,
+// Ctrl+V, a drop, the button and the menu entry.
+class ConductorQt final : public Conductor {
+  public:
+    explicit ConductorQt(VentanaDePrueba& v) : v_(v) {}
+
+    void Escribir(const FilaTextos& fila) override;
+    std::vector<std::string> Campos() override;
+    std::string Resultado() override;
+    Visto Calcular(Via via, const char* resultado) override;
+    std::optional<Visto> Entrar(IdCampo id, const std::string& texto, Modo modo,
+                                bool caja) override;
+
+  private:
+    VentanaDePrueba& v_;
 };
 
 }  // namespace velmora::prueba

@@ -3,12 +3,15 @@
 
 Starts the built program under a private Xvfb display with its own D-Bus
 session bus and accessibility bus, and uses it only through AT-SPI: finds the
-window and the fields by their accessible names, types figures, presses
-buttons and menu entries, reads results and message boxes. Everything it
-starts it stops by process id, also when a step fails.
+window and the fields by their accessible names, sets figures, presses
+buttons and menu entries, reads results and message boxes. It plays the
+scenarios every front end plays (tests/apoyo/Escenarios.h, printed as JSON
+by velmora_escenarios). Everything it starts it stops by process id, also
+when a step fails.
 
-    /usr/bin/python3 tests/e2e/prueba_atspi.py path/to/velmora
+    /usr/bin/python3 tests/e2e/prueba_atspi.py path/to/velmora path/to/velmora_escenarios
 """
+import json
 import os
 import shutil
 import signal
@@ -124,7 +127,7 @@ class Entorno:
         shutil.rmtree(self.dir, ignore_errors=True)
 
 
-def prueba(ejecutable, entorno):
+def prueba(ejecutable, compartidos, entorno):
     entorno_programa = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                             QT_ACCESSIBILITY="1", QT_QPA_PLATFORM="xcb",
                             LANG="es_ES.UTF-8", LC_ALL="es_ES.UTF-8")
@@ -157,16 +160,24 @@ def prueba(ejecutable, entorno):
         return None
 
     principal = esperar(lambda: ventana(TITULO), f"the main window {TITULO!r}")
-    nombres = ["Precio coche diesel", "Consumo medio diesel", "Precio litro gasoil",
-               "Precio coche gasolina", "Consumo medio gasolina", "Precio litro gasolina",
-               "Media de Km/año", "Interes anual"]
-    campos = {n: esperar(lambda n=n: buscar(principal, pyatspi.ROLE_TEXT, n), n) for n in nombres}
+    nombres = compartidos["accesibles"]
+    campos = [esperar(lambda n=n: buscar(principal, pyatspi.ROLE_TEXT, n), n) for n in nombres]
     calcular = buscar(principal, pyatspi.ROLE_PUSH_BUTTON, "Calcular")
     resultado = buscar(principal, pyatspi.ROLE_LABEL, "Resultado")
 
-    def escribir(nombre, texto):
-        campos[nombre].queryEditableText().setTextContents(texto)
-        esperar(lambda: campos[nombre].queryText().getText(0, -1) == texto, f"{nombre} = {texto}")
+    def escribir(i, texto, visto=None):
+        campos[i].queryEditableText().setTextContents(texto)
+        visto = texto if visto is None else visto
+        try:
+            esperar(lambda: campos[i].queryText().getText(0, -1) == visto,
+                    f"{nombres[i]} = {visto!r}")
+        except Fallo:
+            raise Fallo(f"{nombres[i]} shows {campos[i].queryText().getText(0, -1)!r}, "
+                        f"not {visto!r}")
+
+    def escribir_todos(textos):
+        for i, texto in enumerate(textos):
+            escribir(i, texto)
 
     def pulsar(accesible):
         accion = accesible.queryAction()
@@ -179,8 +190,8 @@ def prueba(ejecutable, entorno):
     def menu(nombre):
         pulsar(buscar(principal, pyatspi.ROLE_MENU_ITEM, nombre))
 
-    def calcula(esperado):
-        pulsar(calcular)
+    def calcula(esperado, accion=lambda: pulsar(calcular)):
+        accion()
         esperar(lambda: resultado.description == esperado, f"result {esperado}")
 
     def mensaje(texto, accion=lambda: pulsar(calcular)):
@@ -208,35 +219,29 @@ def prueba(ejecutable, entorno):
         pyatspi.Registry.generateKeyboardEvent(ESCAPE, None, pyatspi.KEY_SYM)
         esperar(lambda: not ventana(nombre), f"{nombre!r} to close")
 
-    # The worked example, then with interest.
-    for nombre, texto in [("Precio coche diesel", "2600000"), ("Consumo medio diesel", "6"),
-                          ("Precio litro gasoil", "115"), ("Precio coche gasolina", "2300000"),
-                          ("Consumo medio gasolina", "8"), ("Precio litro gasolina", "145")]:
-        escribir(nombre, texto)
-    calcula("63829")
-    escribir("Media de Km/año", "15000")
-    escribir("Interes anual", "5")
-    calcula("74694")
-    print("ok: worked example 63829, with interest 74694")
+    # Every shared scenario after the worked example's result, by the button
+    # and by the menu: its result, or its message with the result kept.
+    ejemplo = compartidos["escenarios"][0]
+    for e in compartidos["escenarios"]:
+        for como in (lambda: pulsar(calcular), lambda: menu("Calcular")):
+            escribir_todos(ejemplo["textos"])
+            calcula(ejemplo["resultado"])
+            escribir_todos(e["textos"])
+            if "resultado" in e:
+                calcula(e["resultado"], como)
+            else:
+                mensaje(e["mensaje"], como)
+    print(f"ok: {len(compartidos['escenarios'])} shared scenarios, by the button and the menu")
 
-    # A missing diesel figure: the message, and the result still shown.
-    escribir("Consumo medio diesel", "")
-    mensaje("ERROR: faltan datos en la seccion diesel.")
-    print("ok: missing figure reported, result kept")
-
-    # A figure that is not a number, equal costs per kilometre, and the
-    # program still answers afterwards.
-    escribir("Interes anual", "")
-    escribir("Consumo medio diesel", "seis")
-    mensaje("ERROR: el dato Consumo medio de la seccion diesel no es un numero.")
-    for nombre, texto in [("Consumo medio diesel", "8"), ("Precio litro gasoil", "150"),
-                          ("Precio litro gasolina", "150")]:
-        escribir(nombre, texto)
-    mensaje("ERROR: los dos coches cuestan lo mismo por kilometro; "
-            "no se puede calcular la amortizacion.")
-    escribir("Consumo medio diesel", "6")
-    calcula("100000")
-    print("ok: errors reported, the program carries on")
+    # What a screen reader puts into a field is what it shows and what a
+    # calculation reads (a text set whole keeps its lines as blanks).
+    for entrada in compartidos["entradas"]:
+        if "\r" in entrada["texto"] or "\n" in entrada["texto"]:
+            continue
+        escribir_todos(compartidos["conInteres"])
+        escribir(compartidos["campos"].index(entrada["campo"]), entrada["texto"], entrada["visto"])
+        calcula(compartidos["resultadoConInteres"])
+    print("ok: field entries set through the accessibility bus")
 
     # The examples, sorted; the formula; the About box.
     menu("Ejemplos")
@@ -275,15 +280,17 @@ def prueba(ejecutable, entorno):
 
 
 def main():
-    if len(sys.argv) != 2:
+    if len(sys.argv) != 3:
         print(__doc__)
         return 2
+    compartidos = json.loads(subprocess.run([sys.argv[2]], capture_output=True, text=True,
+                                            check=True).stdout)
     entorno = Entorno()
     # A runner that stops us with SIGTERM still gets everything stopped.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     try:
         entorno.arrancar()
-        prueba(os.path.abspath(sys.argv[1]), entorno)
+        prueba(os.path.abspath(sys.argv[1]), compartidos, entorno)
     except Fallo as fallo:
         print(f"FAIL: {fallo}")
         return 1

@@ -64,7 +64,8 @@ class LimiteDeLargo : public QValidator {
         if (campo_->juzgado_) return Acceptable;
         const auto tomado = TextoQueEntra(0, 0, texto.toStdU16String(), false);
         if (!tomado) return Invalid;
-        if (tomado->size() != std::size_t(texto.size())) {
+        // (A tab becomes a blank: the same length, another text.)
+        if (*tomado != texto.toStdU16String()) {
             cursor = int(TextoTecleado(texto.left(cursor).toStdU16String()).size());
             texto = DeUtf16(*tomado);
         }

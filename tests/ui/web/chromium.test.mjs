@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import { cp, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { servir, motor } from './entorno.mjs';
+import { servir, motor, compartidos, fila } from './entorno.mjs';
 
 let sitio;
 let chromium;
@@ -24,22 +24,27 @@ test('lo que se pega: el limite y la primera linea', async () => {
   const p = await chromium.abrir({ permissions: ['clipboard-read', 'clipboard-write'] });
   await p.ir(sitio.url);
   const pagina = p.playwright;
-  const campo = pagina.locator('#txtPrecioCocheDiesel');
-  // Ctrl+V of a text another program copied.
-  const pegar = async (texto) => {
+  // Ctrl+V of a text another program copied, over a field's whole text.
+  const pegar = async (campo, texto) => {
     await pagina.evaluate((t) => navigator.clipboard.writeText(t), texto);
-    await campo.selectText();
+    await pagina.locator(`#${campo}`).selectText();
     await pagina.keyboard.press('Control+V');
   };
-  await campo.fill('2600000');
-  await pegar('7'.repeat(50001));
-  assert.equal((await p.modal()).texto, 'ERROR: el texto es demasiado largo para el dato Precio ' +
-    'de la seccion diesel: admite como mucho 50000 caracteres. El dato no ha cambiado.');
-  assert.equal(await campo.inputValue(), '2600000');
+  const { rechazo } = compartidos;
+  await pagina.locator(`#${rechazo.campo}`).fill('2600000');
+  await pegar(rechazo.campo, '7'.repeat(rechazo.largo));
+  assert.equal((await p.modal()).texto, rechazo.mensaje);
+  assert.equal(await pagina.locator(`#${rechazo.campo}`).inputValue(), '2600000');
   await p.cerrarModal();
-  // A copied cell with a mark that draws nothing.
-  await pegar('\u200f2600000\r\n');
-  assert.equal(await campo.inputValue(), '2600000');
+  // Every shared entry, pasted: the field shows what the calculation reads.
+  for (const e of compartidos.entradas) {
+    await p.escribirTodos({ ...fila(compartidos.conInteres), [e.campo]: '' });
+    await pegar(e.campo, e.texto);
+    assert.equal(await pagina.locator(`#${e.campo}`).inputValue(), e.visto, e.nombre);
+    await p.pulsar('#cmdCalcular');
+    await p.esperar((r) => document.getElementById('lblResultado').textContent === r,
+      compartidos.resultadoConInteres);
+  }
   await p.cerrar();
 });
 

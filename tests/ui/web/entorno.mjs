@@ -10,7 +10,7 @@
 // every engine.
 import { createServer } from 'node:http';
 import { brotliCompressSync, gzipSync } from 'node:zlib';
-import { spawn } from 'node:child_process';
+import { execFileSync, spawn } from 'node:child_process';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize, dirname } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -28,6 +28,14 @@ const TIPOS = {
 };
 
 export const SITIO = process.env.VELMORA_SITIO;
+
+// The scenarios every front end plays (tests/apoyo/Escenarios.h, printed by
+// the program VELMORA_ESCENARIOS names), and a row of texts as the fields'
+// names to texts.
+export const compartidos = process.env.VELMORA_ESCENARIOS ? JSON.parse(execFileSync(
+  process.execPath, ['--no-experimental-fetch', process.env.VELMORA_ESCENARIOS],
+  { encoding: 'utf8' })) : null;
+export const fila = (textos) => Object.fromEntries(compartidos.campos.map((c, i) => [c, textos[i]]));
 const MARCO = '/__marco-de-prueba';
 export const MOTORES = (process.env.VELMORA_MOTORES || 'chromium,firefox,webkit').split(',');
 

@@ -8,13 +8,7 @@ import { describe, test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
-import { execFileSync } from 'node:child_process';
-import { servir, motor, MOTORES } from './entorno.mjs';
-
-// The scenarios every front end plays (tests/apoyo/Escenarios.h).
-const compartidos = JSON.parse(execFileSync(process.execPath,
-  ['--no-experimental-fetch', process.env.VELMORA_ESCENARIOS], { encoding: 'utf8' }));
-const fila = (textos) => Object.fromEntries(compartidos.campos.map((c, i) => [c, textos[i]]));
+import { servir, motor, MOTORES, compartidos, fila } from './entorno.mjs';
 const EJEMPLO = fila(compartidos.escenarios[0].textos);
 const resultado = () => document.getElementById('lblResultado').textContent;
 
@@ -173,22 +167,30 @@ for (const nombre of MOTORES) {
 
     test('lo que entra en un campo: el limite, lo que no se ve', async () => {
       const p = await abrir();
+      const { rechazo } = compartidos;
       // Keys into a full field: one message for the burst, the field kept.
-      await p.evaluar(() => {
-        const c = document.getElementById('txtPrecioCocheDiesel');
-        c.value = '7'.repeat(50000);
+      await p.evaluar(({ campo, largo }) => {
+        const c = document.getElementById(campo);
+        c.value = '7'.repeat(largo - 1);
         c.focus();
-        c.setSelectionRange(50000, 50000);
-      });
+        c.setSelectionRange(largo - 1, largo - 1);
+      }, rechazo);
       await p.teclas('8', '8', '8');
-      assert.equal((await p.modal()).texto, 'ERROR: el texto es demasiado largo para el dato Precio ' +
-        'de la seccion diesel: admite como mucho 50000 caracteres. El dato no ha cambiado.');
+      assert.equal((await p.modal()).texto, rechazo.mensaje);
       assert.equal(await p.evaluar(() => document.querySelectorAll('dialog').length), 1);
-      assert.equal(await p.evaluar(() => document.getElementById('txtPrecioCocheDiesel').value.length), 50000);
+      assert.equal(await p.evaluar((c) => document.getElementById(c).value.length, rechazo.campo),
+        rechazo.largo - 1);
       await p.cerrarModal();
-      // What draws nothing is not taken.
-      await p.escribir('txtPrecioCocheDiesel', '26\u200b00000');
-      assert.equal(await p.evaluar(() => document.getElementById('txtPrecioCocheDiesel').value), '2600000');
+      // The shared entries a key can bring (no line break, no tab): what
+      // draws nothing is not taken, and the field shows what is read.
+      for (const e of compartidos.entradas.filter((x) => !/[\t\r\n]/.test(x.texto))) {
+        await p.escribirTodos({ ...fila(compartidos.conInteres), [e.campo]: '' });
+        await p.escribir(e.campo, e.texto);
+        assert.equal(await p.evaluar((c) => document.getElementById(c).value, e.campo), e.visto, e.nombre);
+        await p.pulsar('#cmdCalcular');
+        await p.esperar((r) => document.getElementById('lblResultado').textContent === r,
+          compartidos.resultadoConInteres);
+      }
       assert.equal(await p.evaluar(() => document.getElementById('txtPrecioCocheDiesel').inputMode), 'decimal');
       await p.cerrar();
     });

@@ -141,8 +141,8 @@ void Programa::Comando(const char* nombre) const {
     PostMessageW(principal_, WM_COMMAND, WPARAM(IdMenu(nombre)), 0);
 }
 
-Caja Programa::BuscarCaja(std::chrono::milliseconds limite) const {
-    Caja caja;
+CajaDeMensaje Programa::BuscarCaja(std::chrono::milliseconds limite) const {
+    CajaDeMensaje caja;
     Esperar(
         [&] {
             caja.ventana = BuscarVentana(proceso_.dwProcessId, L"#32770", principal_);
@@ -164,7 +164,7 @@ Caja Programa::BuscarCaja(std::chrono::milliseconds limite) const {
     return caja;
 }
 
-bool Programa::CerrarCaja(const Caja& caja) const {
+bool Programa::CerrarCaja(const CajaDeMensaje& caja) const {
     PostMessageW(caja.ventana, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  LPARAM(GetDlgItem(caja.ventana, IDOK)));
     return Esperar([&] { return !IsWindow(caja.ventana); });
@@ -186,6 +186,69 @@ int Programa::EsperarFin(std::chrono::milliseconds limite) const {
     DWORD codigo = 0;
     GetExitCodeProcess(proceso_.hProcess, &codigo);
     return int(codigo);
+}
+
+void ConductorWin32::Escribir(const FilaTextos& fila) {
+    p_.EscribirTodos(fila);
+}
+
+std::vector<std::string> ConductorWin32::Campos() {
+    std::vector<std::string> campos;
+    for (const std::wstring& t : p_.TextosDeCampos()) campos.push_back(Utf8(t));
+    return campos;
+}
+
+std::string ConductorWin32::Resultado() {
+    return Utf8(Texto(p_.Control("lblResultado")));
+}
+
+Visto ConductorWin32::Calcular(Via via, const char* resultado) {
+    // Where a result is awaited the box is emptied first, so that the result
+    // read is the new one; a message must leave it as it was.
+    if (resultado) SendMessageW(p_.Control("lblResultado"), WM_SETTEXT, 0, LPARAM(L""));
+    if (via == Via::Menu) {
+        p_.Comando("menuCalcular");
+    } else {
+        p_.Calcular();
+    }
+    if (resultado) {
+        Esperar([&] { return !Resultado().empty() || p_.BuscarCaja(0ms).ventana; }, 5s);
+    }
+    return Ver(p_.BuscarCaja(resultado ? 0ms : 5000ms));
+}
+
+std::optional<Visto> ConductorWin32::Entrar(IdCampo id, const std::string& texto, Modo modo,
+                                            bool caja) {
+    HWND campo = p_.Campo(id);
+    const std::wstring t = Utf16(texto);
+    if (modo == Modo::Soltado) return std::nullopt;  // no tool drops into an edit control
+    if (modo == Modo::Fijado) {
+        SendMessageW(campo, WM_SETTEXT, 0, LPARAM(t.c_str()));
+    } else {
+        SendMessageW(campo, EM_SETSEL, 0, -1);
+        if (modo == Modo::Pegado) {
+            PonerPortapapeles(p_.Principal(), t);
+            SendMessageW(campo, WM_PASTE, 0, 0);
+        } else {
+            SendMessageW(campo, WM_CLEAR, 0, 0);
+            for (const wchar_t c : t) SendMessageW(campo, WM_CHAR, c, 0);
+        }
+    }
+    // A refusal's box opens from the message loop, once the edit is done.
+    return Ver(p_.BuscarCaja(caja ? 5000ms : 0ms));
+}
+
+Visto ConductorWin32::Ver(const CajaDeMensaje& caja) const {
+    Visto visto;
+    if (caja.ventana) {
+        // The OK button in the system's language.
+        const Caja c{Utf8(caja.titulo), Utf8(caja.texto), caja.botones == std::vector<int>{IDOK},
+                     caja.icono, !IsWindowEnabled(p_.Principal())};
+        p_.CerrarCaja(caja);
+        visto.caja = c;
+    }
+    visto.resultado = Utf8(Texto(p_.Control("lblResultado")));
+    return visto;
 }
 
 bool Cuenta::operator()(bool bien, const std::string& que) {

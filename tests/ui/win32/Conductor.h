@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Jugador.h"
 #include "Textos.h"
 #include "calc/Campos.h"
 #include "ui/Diseno.h"
@@ -43,7 +44,7 @@ using win32::Utf8;
 bool PonerPortapapeles(HWND propietario, const std::wstring& texto);
 
 // A message box of the program, as it stood when it was found.
-struct Caja {
+struct CajaDeMensaje {
     HWND ventana = nullptr;
     std::wstring titulo;
     std::wstring texto;
@@ -76,10 +77,10 @@ class Programa {
     void Comando(const char* nombre) const;
 
     // A message box of the program that is open now, or that opens within
-    // `limite`; an empty Caja when none does.
-    Caja BuscarCaja(std::chrono::milliseconds limite) const;
+    // `limite`; an empty CajaDeMensaje when none does.
+    CajaDeMensaje BuscarCaja(std::chrono::milliseconds limite) const;
     // Presses the box's OK button and waits for it to go.
-    bool CerrarCaja(const Caja& caja) const;
+    bool CerrarCaja(const CajaDeMensaje& caja) const;
     // A top-level window of the program of class `clase`, or nullptr.
     HWND Ventana(const wchar_t* clase, std::chrono::milliseconds limite) const;
 
@@ -89,6 +90,26 @@ class Programa {
   private:
     PROCESS_INFORMATION proceso_{};
     HWND principal_ = nullptr;
+};
+
+// The shared scenarios' steps through window messages (Jugador.h), as a
+// tool in another process sends them: texts set, typed (a character at a
+// time) and pasted, a click on "Calcular" and its menu command.
+class ConductorWin32 final : public Conductor {
+  public:
+    explicit ConductorWin32(const Programa& p) : p_(p) {}
+
+    void Escribir(const FilaTextos& fila) override;
+    std::vector<std::string> Campos() override;
+    std::string Resultado() override;
+    Visto Calcular(Via via, const char* resultado) override;
+    std::optional<Visto> Entrar(IdCampo id, const std::string& texto, Modo modo,
+                                bool caja) override;
+
+  private:
+    Visto Ver(const CajaDeMensaje& caja) const;
+
+    const Programa& p_;
 };
 
 // A check in a list of them: prints "ok" or "FAIL" and counts, and prints
