@@ -70,6 +70,7 @@ bench: build windows web
 	bench/pegar
 	bench/arranque-windows
 	bench/motores
+	bench/sitio
 
 capturas: build windows test-web
 	scripts/capturas

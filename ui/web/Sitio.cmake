@@ -1,7 +1,8 @@
 # Writes the site's service worker (sw.js) from its template: the list of
 # every file of the site and a fingerprint of their contents, so that a
-# build that changes any file is a new version the browser picks up.
-#   cmake -DSITIO=<site folder> -DPLANTILLA=<sw.js.in> -P Sitio.cmake
+# build that changes any file is a new version the browser picks up;
+# minified by esbuild as the page's scripts are.
+#   cmake -DSITIO=<site folder> -DPLANTILLA=<sw.js.in> -DESBUILD=<esbuild> -P Sitio.cmake
 file(GLOB _archivos RELATIVE ${SITIO} ${SITIO}/*)
 list(REMOVE_ITEM _archivos sw.js)
 list(SORT _archivos)
@@ -14,4 +15,7 @@ foreach(archivo ${_archivos})
 endforeach()
 string(SHA256 HUELLA "${_todo}")
 string(SUBSTRING ${HUELLA} 0 16 HUELLA)
-configure_file(${PLANTILLA} ${SITIO}/sw.js @ONLY)
+get_filename_component(_fuera ${SITIO} DIRECTORY)
+configure_file(${PLANTILLA} ${_fuera}/sw.js @ONLY)
+execute_process(COMMAND ${ESBUILD} ${_fuera}/sw.js --minify --log-level=warning
+                        --outfile=${SITIO}/sw.js COMMAND_ERROR_IS_FATAL ANY)
