@@ -7,14 +7,19 @@
 
 #include <cstdlib>
 
-// The browser's conversions (see the header). toExponential(100) gives the
-// 101 significant digits nearest to the value: exact for every value that
-// lies halfway between two numbers of seven digits, so those are rounded
-// to the even digit here, as printf does (toExponential(6) would round them
-// up).
+// The browser's conversions (see the header). toExponential(6) rounds a
+// value that lies halfway between two numbers of seven digits up, where
+// printf rounds it to the even digit; only a value whose eight digits end
+// in 5 can lie so, and for it the 101 significant digits nearest to it
+// (toExponential(100), exact for every such value) are handed over, to be
+// rounded here.
 EM_JS(double, velmora_numero, (const char* texto), { return Number(UTF8ToString(texto)); });
-EM_JS(void, velmora_digitos, (double valor, char* destino, int largo),
-      { stringToUTF8(Math.abs(valor).toExponential(100), destino, largo); });
+EM_JS(void, velmora_digitos, (double valor, char* destino, int largo), {
+    var v = Math.abs(valor);
+    var ocho = v.toExponential(7);
+    stringToUTF8(ocho.charAt(8) == '5' ? v.toExponential(100) : v.toExponential(6), destino,
+                 largo);
+});
 #else
 #include <charconv>
 #endif
@@ -49,7 +54,7 @@ std::string SieteCifras(double valor) {
     for (; *p != 'e'; ++p) digitos += *p;
     int exponente = std::atoi(p + 1);
     // Seven digits, the rest rounded: up beyond half, to even at half.
-    const auto resto = digitos.substr(7);
+    const auto resto = digitos.substr(7) + "0";
     const bool mitad = resto[0] == '5' && resto.find_first_not_of('0', 1) == std::string::npos;
     const bool arriba =
         resto[0] > '5' || (resto[0] == '5' && !mitad) || (mitad && (digitos[6] - '0') % 2 == 1);
