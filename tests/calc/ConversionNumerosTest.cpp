@@ -185,6 +185,12 @@ TEST(TextoDeSimple, FormaExponencialDesdeDiezMillones) {
     EXPECT_EQ(TextoDeSimple(15000000.0f, kEs), "1,5E+07");
     EXPECT_EQ(TextoDeSimple(std::numeric_limits<float>::max(), kEs), "3,402823E+38");
     EXPECT_EQ(TextoDeSimple(1e20f, kEs), "1E+20");
+    // Halfway between two numbers of seven digits: to the even one, as
+    // printf rounds (the browser's toExponential would round both up).
+    EXPECT_EQ(TextoDeSimple(12345665.0f, kEs), "1,234566E+07");
+    EXPECT_EQ(TextoDeSimple(12345675.0f, kEs), "1,234568E+07");
+    EXPECT_EQ(TextoDeSimple(16777215.0f, kEs), "1,677722E+07");
+    EXPECT_EQ(TextoExponencial(99999995.0, kEs), "1E+08");
 }
 
 // Random decimal texts: up to 25 significant digits, exponents across the
