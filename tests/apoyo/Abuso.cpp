@@ -151,12 +151,14 @@ class Abuso {
         informe_.fallos.push_back("paso " + std::to_string(paso) + ": " + que);
     }
 
-    // A text into a random field; every hundred steps surely a long paste.
+    // A text into a random field; every hundred steps surely a pasted
+    // megabyte, refused.
     void Entrar(int paso, Modo modo) {
         const auto campo = IdCampo(g_.Entre(0, int(kNumeroCampos) - 1));
-        const bool largo = paso % 100 == 50 || g_.Probabilidad(0.01);
+        const bool seguro = paso % 100 == 50, largo = g_.Probabilidad(0.01);
         if (largo && modo == Modo::Tecleado) modo = Modo::Fijado;  // a key at a time: too slow
-        const std::string texto = largo                  ? g_.Enorme(modo)
+        const std::string texto = seguro                 ? std::string(std::size_t(1) << 20, '7')
+                                  : largo                ? g_.Enorme(modo)
                                   : g_.Probabilidad(0.5) ? g_.Cifra()
                                                          : g_.Texto();
         const bool pegado = modo == Modo::Pegado || modo == Modo::Soltado;

@@ -49,12 +49,14 @@ inline void Cerrar(QWidget* modal) {
 // records it, calls `inspeccionar` on it and closes it: a message box by its
 // first button, any other window with its close command. Gives up after
 // `limiteMs`, closing whatever modal window is left.
+// `alVerlo`: look at the window the moment it shows, not once it is active
+// (a message box's text and buttons are there from the start).
 inline ModalVisto CerrarModal(const std::function<void()>& accion,
                               const std::function<void(QWidget*)>& inspeccionar = {},
-                              int limiteMs = 5000) {
+                              int limiteMs = 5000, bool alVerlo = false) {
     ModalVisto visto;
     QTimer sondeo;
-    sondeo.setInterval(5);
+    sondeo.setInterval(alVerlo ? 0 : 5);
     QElapsedTimer desdeQueSeVio;
     QObject::connect(&sondeo, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
@@ -62,7 +64,7 @@ inline ModalVisto CerrarModal(const std::function<void()>& accion,
         // Look once the window has been activated and has the focus, as the
         // user would meet it (or after a second, if it never is).
         if (!desdeQueSeVio.isValid()) desdeQueSeVio.start();
-        if (!modal->isActiveWindow() && desdeQueSeVio.elapsed() < 1000) return;
+        if (!alVerlo && !modal->isActiveWindow() && desdeQueSeVio.elapsed() < 1000) return;
         visto.abierto = true;
         visto.clase = QString::fromLatin1(modal->metaObject()->className());
         visto.nombre = modal->objectName();
@@ -107,7 +109,7 @@ inline ModalVisto CerrarModal(const std::function<void()>& accion,
 // Runs `accion` and lets events run for `ms` milliseconds, closing any
 // modal window that opens: for actions that must open none.
 inline ModalVisto NingunModal(const std::function<void()>& accion, int ms = 200) {
-    return CerrarModal(accion, {}, ms);
+    return CerrarModal(accion, {}, ms, true);
 }
 
 // Runs `accion` and whatever it queued, closing every modal window that

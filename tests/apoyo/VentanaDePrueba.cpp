@@ -189,7 +189,8 @@ Visto ConductorQt::Calcular(Via via, const char* resultado) {
             QTest::mouseClick(v_.Boton(), Qt::LeftButton);
         }
     };
-    const ModalVisto modal = resultado ? NingunModal(calcular, kSinCaja) : CerrarModal(calcular);
+    const ModalVisto modal =
+        resultado ? NingunModal(calcular, kSinCaja) : CerrarModal(calcular, {}, 5000, true);
     return Ver(modal, Resultado());
 }
 
@@ -221,7 +222,8 @@ std::optional<Visto> ConductorQt::Entrar(IdCampo id, const std::string& texto, M
     } else {
         return std::nullopt;  // a program setting the text is not a user
     }
-    return Ver(caja ? CerrarModal(entrar) : NingunModal(entrar, kSinCaja), Resultado());
+    return Ver(caja ? CerrarModal(entrar, {}, 5000, true) : NingunModal(entrar, kSinCaja),
+               Resultado());
 }
 
 }  // namespace velmora::prueba
