@@ -17,8 +17,7 @@ EM_JS(double, velmora_numero, (const char* texto), { return Number(UTF8ToString(
 EM_JS(void, velmora_digitos, (double valor, char* destino, int largo), {
     var v = Math.abs(valor);
     var ocho = v.toExponential(7);
-    stringToUTF8(ocho.charAt(8) == '5' ? v.toExponential(100) : v.toExponential(6), destino,
-                 largo);
+    stringToUTF8(ocho.charAt(8) == '5' ? v.toExponential(100) : v.toExponential(6), destino, largo);
 });
 #else
 #include <charconv>

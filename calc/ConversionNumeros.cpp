@@ -137,7 +137,7 @@ std::optional<NumeroLeido> FormaEstricta(std::string_view t, const Configuracion
 // the scientific form "d.ddd" "e" exponent, so that the conversion
 // (Cientifica.h) sees a short exponent however many leading zeros or digits
 // the user typed; the rounding itself is the conversion's.
-double ValorDe(const NumeroLeido& n) {
+Intento<double> ValorDe(const NumeroLeido& n) {
     const std::string digitos = n.entera + n.fraccion;
     const std::size_t primero = digitos.find_first_not_of('0');
     const double cero = n.negativo ? -0.0 : 0.0;
@@ -160,7 +160,7 @@ double ValorDe(const NumeroLeido& n) {
     const std::int64_t total = static_cast<std::int64_t>(n.entera.size()) -
                                static_cast<std::int64_t>(primero) - 1 + exponente;
     // Doubles span about 1e-324 to 1e308; far outside that no need to ask.
-    if (total > 400) throw ErrorCalculo(TipoError::Desbordamiento);
+    if (total > 400) return ErrorCalculo(TipoError::Desbordamiento);
     if (total < -400) return cero;
 
     std::string cientifica;
@@ -175,19 +175,19 @@ double ValorDe(const NumeroLeido& n) {
     cientifica += std::to_string(total);
 
     const auto valor = LeerCientifica(cientifica);
-    if (!valor) throw ErrorCalculo(TipoError::Desbordamiento);
+    if (!valor) return ErrorCalculo(TipoError::Desbordamiento);
     return *valor;
 }
 
 }  // namespace
 
-double NumeroEstricto(std::string_view texto, const ConfiguracionRegional& config) {
+Intento<double> NumeroEstricto(std::string_view texto, const ConfiguracionRegional& config) {
     auto n = FormaEstricta(texto, config);
-    if (!n) throw ErrorCalculo(TipoError::Conversion);
+    if (!n) return ErrorCalculo(TipoError::Conversion);
     return ValorDe(*n);
 }
 
-double NumeroInicial(std::string_view texto, const ConfiguracionRegional& config) {
+Intento<double> NumeroInicial(std::string_view texto, const ConfiguracionRegional& config) {
     std::string sinBlancos;
     sinBlancos.reserve(texto.size());
     for (char c : texto) {
@@ -198,13 +198,8 @@ double NumeroInicial(std::string_view texto, const ConfiguracionRegional& config
     return ValorDe(*n);
 }
 
-bool EsNumerico(std::string_view texto, const ConfiguracionRegional& config) noexcept {
-    try {
-        return FormaEstricta(texto, config).has_value();
-    } catch (...) {
-        // Only an allocation failure could get here; such a text is no number.
-        return false;
-    }
+bool EsNumerico(std::string_view texto, const ConfiguracionRegional& config) {
+    return FormaEstricta(texto, config).has_value();
 }
 
 namespace {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "ConfiguracionRegional.h"
+#include "ErrorCalculo.h"
 
 namespace velmora {
 
@@ -24,9 +25,9 @@ namespace velmora {
 // "2 600 000" reads as typed; where it is the typographic apostrophe U+2019
 // (Swiss settings), so does the ASCII apostrophe: "2'600'000". Gives the
 // nearest double; a value too small for a double reads as 0.
-// Throws ErrorCalculo: Conversion when the text is not such a number,
+// Fails with ErrorCalculo: Conversion when the text is not such a number,
 // Desbordamiento when its value lies beyond the double range.
-double NumeroEstricto(std::string_view texto, const ConfiguracionRegional& config);
+Intento<double> NumeroEstricto(std::string_view texto, const ConfiguracionRegional& config);
 
 // The lenient reading: every blank, tab and line feed is removed first, then
 // the longest leading number is read with the same regional separators (and
@@ -35,13 +36,13 @@ double NumeroEstricto(std::string_view texto, const ConfiguracionRegional& confi
 // begin with a number gives 0. Under the Spanish convention "1 500" is 1500,
 // "12abc" is 12 and "abc" is 0. For every text that EsNumerico accepts it
 // gives what NumeroEstricto gives.
-// Throws ErrorCalculo (Desbordamiento) when the value lies beyond the double
-// range; never a conversion error.
-double NumeroInicial(std::string_view texto, const ConfiguracionRegional& config);
+// Fails with ErrorCalculo (Desbordamiento) when the value lies beyond the
+// double range; never with a conversion error.
+Intento<double> NumeroInicial(std::string_view texto, const ConfiguracionRegional& config);
 
 // True when NumeroEstricto would read the text without a conversion error.
 // It judges the form only, so "1E400" is numeric (and overflows later).
-bool EsNumerico(std::string_view texto, const ConfiguracionRegional& config) noexcept;
+bool EsNumerico(std::string_view texto, const ConfiguracionRegional& config);
 
 // The text of a Single: rounded to at most 7 significant digits, no group
 // separators, trailing zeros of a fraction dropped, zero is "0". From ten

@@ -14,102 +14,114 @@ namespace {
 // rounds to it, is not an overflow.
 constexpr double kLimiteSimple = 0x1.ffffffp127;
 
-// A step's double result, checked: a step that overflowed or made no sense
-// (NaN) raises an overflow. Underflow and inexact results are not faults.
-double Comprobar(double valor) {
-    if (!std::isfinite(valor)) throw ErrorCalculo(TipoError::Desbordamiento);
-    return valor;
-}
-
-// Narrows a checked double to float, raising an overflow beyond the float
-// range instead of converting (which would be undefined behaviour in C++).
-float Estrechar(double valor) {
-    if (!(std::fabs(Comprobar(valor)) < kLimiteSimple)) {
-        throw ErrorCalculo(TipoError::Desbordamiento);
-    }
-    return static_cast<float>(valor);
-}
-
 // Reads one field with one of the two conversions, naming the field in any
-// error the conversion raises.
-using Conversion = double (*)(std::string_view, const ConfiguracionRegional&);
+// error the conversion gives.
+using Conversion = Intento<double> (*)(std::string_view, const ConfiguracionRegional&);
 
-double Leer(const TextosCampos& textos, IdCampo campo, Conversion convertir,
-            const ConfiguracionRegional& config) {
-    try {
-        return convertir(textos[campo], config);
-    } catch (const ErrorCalculo& e) {
-        throw ErrorCalculo(e.Tipo(), campo);
-    }
+Intento<double> Leer(const TextosCampos& textos, IdCampo campo, Conversion convertir,
+                     const ConfiguracionRegional& config) {
+    const Intento<double> leido = convertir(textos[campo], config);
+    if (!leido.Bien()) return ErrorCalculo(leido.Error().Tipo(), campo);
+    return leido;
 }
 
-// D / (CG - CD), the last step of both formulas: equal costs per kilometre
+// D / (C2 - C1), the last step of both formulas: equal costs per kilometre
 // are a division by zero, a quotient beyond the float range an overflow.
-// The diesel's cost is a float; the petrol's, a double, equals it when it
-// rounds to it (it cannot where it lies beyond the float range).
-float Dividir(float dividendo, const Amortizacion& a) {
-    const double divisor = a.costeKmGasolina - static_cast<double>(a.costeKmDiesel);
-    const bool iguales =
-        divisor == 0.0 || (std::fabs(a.costeKmGasolina) < kLimiteSimple &&
-                           static_cast<float>(a.costeKmGasolina) == a.costeKmDiesel);
-    if (iguales) throw ErrorCalculo(TipoError::DivisionPorCero);
-    return Estrechar(static_cast<double>(dividendo) / divisor);
+// Car 1's cost is a float; car 2's, a double, equals it when it rounds to
+// it (it cannot where it lies beyond the float range).
+Intento<float> Dividir(float dividendo, const Amortizacion& a) {
+    const double divisor = a.costeKm2 - static_cast<double>(a.costeKm1);
+    const bool iguales = divisor == 0.0 || (std::fabs(a.costeKm2) < kLimiteSimple &&
+                                            static_cast<float>(a.costeKm2) == a.costeKm1);
+    if (iguales) return ErrorCalculo(TipoError::DivisionPorCero);
+    return Estrechado(static_cast<double>(dividendo) / divisor);
 }
 
 // Steps shared by both formulas: price difference, the two costs per
 // kilometre and the distance without interest, every car figure read
-// strictly.
-Amortizacion SinInteres(const TextosCampos& textos, const ConfiguracionRegional& config) {
-    constexpr Conversion convertir = NumeroEstricto;
+// strictly, in this order; the first error ends them.
+Intento<Amortizacion> SinInteres(const TextosCampos& textos, const ConfiguracionRegional& config) {
     using enum IdCampo;
-    Amortizacion a;
-
-    const double pcd = Leer(textos, txtPrecioCocheDiesel, convertir, config);
-    const double pcg = Leer(textos, txtPrecioCocheGasolina, convertir, config);
-    a.diferenciaPrecio = Estrechar(pcd - pcg);
-
-    const double pg = Leer(textos, txtPrecioLitroGasolina, convertir, config);
-    const double cmg = Leer(textos, txtConsumoMedioGasolina, convertir, config);
-    a.costeKmGasolina = Comprobar(cmg * pg / 100.0);
-
-    const double pgas = Leer(textos, txtPrecioLitroGasoil, convertir, config);
-    const double cmd = Leer(textos, txtConsumoMedioDiesel, convertir, config);
-    a.costeKmDiesel = Estrechar(cmd * pgas / 100.0);
-
-    a.precioLitroGasolina = pg;
-    a.consumoGasolina = cmg;
-    a.precioLitroGasoil = pgas;
-    a.consumoDiesel = cmd;
-    a.diferenciaCargada = a.diferenciaPrecio;
-    a.distancia = Dividir(a.diferenciaPrecio, a);
-    return a;
+    const auto leer = [&](IdCampo campo) { return Leer(textos, campo, NumeroEstricto, config); };
+    const auto pcd = leer(txtPrecioCocheDiesel);
+    if (!pcd.Bien()) return pcd.Error();
+    const auto pcg = leer(txtPrecioCocheGasolina);
+    if (!pcg.Bien()) return pcg.Error();
+    const auto d = Estrechado(pcd.Valor() - pcg.Valor());
+    if (!d.Bien()) return d.Error();
+    const auto pg = leer(txtPrecioLitroGasolina);
+    if (!pg.Bien()) return pg.Error();
+    const auto cmg = leer(txtConsumoMedioGasolina);
+    if (!cmg.Bien()) return cmg.Error();
+    const auto cg = Comprobado(cmg.Valor() * pg.Valor() / 100.0);
+    if (!cg.Bien()) return cg.Error();
+    const auto pgas = leer(txtPrecioLitroGasoil);
+    if (!pgas.Bien()) return pgas.Error();
+    const auto cmd = leer(txtConsumoMedioDiesel);
+    if (!cmd.Bien()) return cmd.Error();
+    const auto cd = Estrechado(cmd.Valor() * pgas.Valor() / 100.0);
+    if (!cd.Bien()) return cd.Error();
+    return Amortizar(d.Valor(), cg.Valor(), cd.Valor());
 }
 
 }  // namespace
 
-Amortizacion CalcularResultado(const TextosCampos& textos, const ConfiguracionRegional& config) {
+Intento<double> Comprobado(double valor) {
+    if (!std::isfinite(valor)) return ErrorCalculo(TipoError::Desbordamiento);
+    return valor;
+}
+
+Intento<float> Estrechado(double valor) {
+    if (!(std::fabs(valor) < kLimiteSimple)) return ErrorCalculo(TipoError::Desbordamiento);
+    return static_cast<float>(valor);
+}
+
+Intento<Amortizacion> Amortizar(float diferenciaPrecio, double costeKm2, float costeKm1) {
+    Amortizacion a;
+    a.diferenciaPrecio = diferenciaPrecio;
+    a.costeKm2 = costeKm2;
+    a.costeKm1 = costeKm1;
+    a.diferenciaCargada = diferenciaPrecio;
+    const auto distancia = Dividir(diferenciaPrecio, a);
+    if (!distancia.Bien()) return distancia.Error();
+    a.distancia = distancia.Valor();
+    return a;
+}
+
+Intento<float> AnosHastaAmortizar(const Amortizacion& a, double km) {
+    if (km == 0.0) return ErrorCalculo(TipoError::DivisionPorCero);
+    return Estrechado(static_cast<double>(a.distancia) / km);
+}
+
+Intento<Amortizacion> CargarInteres(Amortizacion a, float anos, double tasa) {
+    const double d = a.diferenciaPrecio;
+    const auto cargada = Estrechado(d * tasa / 100.0 * 4.0 / 5.0 * static_cast<double>(anos) + d);
+    if (!cargada.Bien()) return cargada.Error();
+    a.diferenciaCargada = cargada.Valor();
+    const auto distancia = Dividir(a.diferenciaCargada, a);
+    if (!distancia.Bien()) return distancia.Error();
+    a.distancia = distancia.Valor();
+    return a;
+}
+
+Intento<Amortizacion> CalcularResultado(const TextosCampos& textos,
+                                        const ConfiguracionRegional& config) {
     return SinInteres(textos, config);
 }
 
-Amortizacion CalcularResultadoInteres(const TextosCampos& textos,
-                                      const ConfiguracionRegional& config) {
-    Amortizacion a = SinInteres(textos, config);
-
-    // Years the car takes to pay off without interest.
-    const double km = Leer(textos, IdCampo::txtKmAno, NumeroInicial, config);
-    if (km == 0.0) throw ErrorCalculo(TipoError::DivisionPorCero, IdCampo::txtKmAno);
-    a.kmAno = km;
-    const float anos = Estrechar(static_cast<double>(a.distancia) / km);
-
-    // Price difference charged with simple interest at 4/5 of the rate, in
-    // exactly this order: times the rate, /100, *4, /5, times the years.
-    const double interes = Leer(textos, IdCampo::txtInteres, NumeroInicial, config);
-    const double d = a.diferenciaPrecio;
-    a.diferenciaCargada =
-        Estrechar(d * interes / 100.0 * 4.0 / 5.0 * static_cast<double>(anos) + d);
-
-    a.distancia = Dividir(a.diferenciaCargada, a);
-    return a;
+Intento<Amortizacion> CalcularResultadoInteres(const TextosCampos& textos,
+                                               const ConfiguracionRegional& config) {
+    const auto a = SinInteres(textos, config);
+    if (!a.Bien()) return a;
+    const auto km = Leer(textos, IdCampo::txtKmAno, NumeroInicial, config);
+    if (!km.Bien()) return km.Error();
+    // Only a distance a year of 0 divides on its own.
+    if (km.Valor() == 0.0) return ErrorCalculo(TipoError::DivisionPorCero, IdCampo::txtKmAno);
+    const auto anos = AnosHastaAmortizar(a.Valor(), km.Valor());
+    if (!anos.Bien()) return anos.Error();
+    const auto tasa = Leer(textos, IdCampo::txtInteres, NumeroInicial, config);
+    if (!tasa.Bien()) return tasa.Error();
+    return CargarInteres(a.Valor(), anos.Valor(), tasa.Valor());
 }
 
 float Corrije(float valor) {

@@ -1,21 +1,48 @@
 #include "Grafica.h"
 
+#include <cmath>
+
 #include "ConversionNumeros.h"
 #include "OperacionCalcular.h"
 
 namespace velmora {
 
+namespace {
+
+// Where each energy of each car makes both cost the same a kilometre.
+std::vector<Limite> LimitesDe(const Calculo& calculo) {
+    const Amortizacion& a = calculo.amortizacion;
+    const double coste[2] = {static_cast<double>(a.costeKm1), a.costeKm2};
+    std::vector<Limite> limites;
+    for (const int coche : {1, 0}) {
+        const CocheCalculado& c = calculo.coches[std::size_t(coche)];
+        for (const Energia& e : c.energias) {
+            if (!(e.porKm > 0)) continue;
+            // The rest of this car's cost, which this price does not move.
+            double resto = c.fijoPorKm;
+            for (const Energia& otra : c.energias) {
+                if (&otra != &e) resto += otra.porKm * otra.precio;
+            }
+            const double limite = (coste[1 - coche] - resto) / e.porKm;
+            if (limite > 0 && std::isfinite(limite)) {
+                limites.push_back({e.nombre, coche, e.precio, limite});
+            }
+        }
+    }
+    return limites;
+}
+
+}  // namespace
+
 Grafica GraficaDe(const Calculo& calculo, const ConfiguracionRegional& config) {
     const Amortizacion& a = calculo.amortizacion;
-    const double cd = static_cast<double>(a.costeKmDiesel);
+    const double c1 = static_cast<double>(a.costeKm1);
 
     Grafica g{};
     g.conInteres = calculo.conInteres;
     g.diferencia = a.diferenciaCargada;
     g.diferenciaPrecio = a.diferenciaPrecio;
-    g.ahorroPorKm = a.costeKmGasolina - cd;
-    g.precioLitroGasolina = a.precioLitroGasolina;
-    g.precioLitroGasoil = a.precioLitroGasoil;
+    g.ahorroPorKm = a.costeKm2 - c1;
     g.caso = a.Caso();
     const bool cruzan =
         g.caso == CasoAmortizacion::SeAmortiza || g.caso == CasoAmortizacion::VentajaQueSeAcaba;
@@ -27,14 +54,11 @@ Grafica GraficaDe(const Calculo& calculo, const ConfiguracionRegional& config) {
         g.diferencia = a.diferenciaPrecio;
     }
     g.textoDistancia = TextoDeSimple(float(g.distancia), config);
-    if (calculo.conInteres) {
-        g.kmAno = a.kmAno;
-        if (cruzan) g.anos = g.distancia / *g.kmAno;
-    }
-    // Where both cars cost the same per km: CMG * PG / 100 = CD, and
-    // CMD * PGas / 100 = CG.
-    if (a.consumoGasolina > 0) g.gasolinaLimite = cd * 100.0 / a.consumoGasolina;
-    if (a.consumoDiesel > 0) g.gasoilLimite = a.costeKmGasolina * 100.0 / a.consumoDiesel;
+    g.kmAno = calculo.kmAno;
+    if (cruzan && g.kmAno && *g.kmAno > 0) g.anos = g.distancia / *g.kmAno;
+    g.nombres = {calculo.coches[0].nombre, calculo.coches[1].nombre};
+    g.costeKm = {c1, a.costeKm2};
+    g.limites = LimitesDe(calculo);
     return g;
 }
 

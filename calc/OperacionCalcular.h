@@ -17,6 +17,7 @@
 // to run, naming the distance where a head start runs out.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <variant>
@@ -58,9 +59,20 @@ Respuesta Responder(const TextosCampos& textos, const ConfiguracionRegional& con
 std::variant<Calculo, Mensaje> Calcular(const TextosCampos& textos,
                                         const ConfiguracionRegional& config);
 
-// The outcome of a request whose road went as `calculo` says.
+// The outcome of a request whose road went as `calculo` says, its messages
+// the main window's.
 Desenlace DesenlaceDe(const std::variant<Calculo, Mensaje>& calculo,
                       const ConfiguracionRegional& config);
+
+// The same, with the messages of a car that never pays off and of a head
+// start that runs out (at the distance given, as the window writes it)
+// written by `mensajes` (other cars than the main window's).
+struct MensajesDelCaso {
+    std::function<std::string()> nunca;
+    std::function<std::string(std::string_view distancia)> ventaja;
+};
+Desenlace DesenlaceDe(const std::variant<Calculo, Mensaje>& calculo,
+                      const ConfiguracionRegional& config, const MensajesDelCaso& mensajes);
 
 // The break-even distance a result shows: the clamped result with its
 // fraction cut off.

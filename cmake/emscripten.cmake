@@ -1,8 +1,9 @@
 # Building the calculation, the window tables and the page's module for the
 # browser with Debian's emscripten (package emscripten, 3.1.6). Its own
 # platform file does the rest; this one sets what every target needs:
-#  - wasm exceptions: the calculation reports its errors by throwing, and
-#    without them the first error thrown would end the module;
+#  - no exceptions: the calculation hands its errors back as values
+#    (calc/ErrorCalculo.h), and the unwinding machinery would be a third of
+#    the module;
 #  - link-time optimisation: the calculation's units inlined into each
 #    other make a request about 1.7 times faster in the browser
 #    (bench/peticion);
@@ -19,10 +20,10 @@
 include(/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake)
 
 set(CMAKE_CXX_FLAGS_INIT
-    "-fwasm-exceptions -flto -fno-rtti -DEMSCRIPTEN_HAS_UNBOUND_TYPE_NAMES=0")
+    "-fno-exceptions -flto -fno-rtti -DEMSCRIPTEN_HAS_UNBOUND_TYPE_NAMES=0")
 set(CMAKE_CXX_FLAGS_RELEASE "-Oz -DNDEBUG" CACHE STRING "Optimised for size")
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE "-Oz" CACHE STRING "Optimised for size")
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-fwasm-exceptions -flto -sALLOW_MEMORY_GROWTH=1")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-fno-exceptions -flto -sALLOW_MEMORY_GROWTH=1")
 find_program(VELMORA_NODE node REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR "${VELMORA_NODE};--no-experimental-fetch"
     CACHE STRING "Runs a built test under node" FORCE)

@@ -1,9 +1,9 @@
 // Arbitrary bytes as field texts. The first byte picks the regional
 // convention; the rest is split at NUL bytes into the eight field texts.
 // Checks the invariants the program relies on:
-//  - EsNumerico is true exactly when NumeroEstricto raises no conversion error;
+//  - EsNumerico is true exactly when NumeroEstricto fails with no conversion error;
 //  - for a numeric text NumeroInicial reads what NumeroEstricto reads;
-//  - NumeroInicial never raises a conversion error;
+//  - NumeroInicial never fails with a conversion error;
 //  - a request's caption reads back as a whole number >= 0, and a message
 //    is never empty;
 //  - what a request says is true of the figures as typed: a distance above 0
@@ -35,20 +35,15 @@ void Verificar(bool condicion) {
 }
 
 void ComprobarConversiones(const std::string& texto, const ConfiguracionRegional& config) {
-    bool convertible = true;
-    double estricto = 0;
-    try {
-        estricto = NumeroEstricto(texto, config);
-    } catch (const ErrorCalculo& e) {
-        convertible = e.Tipo() != TipoError::Conversion;
-        if (convertible) return;  // overflow: numeric form, no value to compare
-    }
+    const auto estricto = NumeroEstricto(texto, config);
+    const bool convertible = estricto.Bien() || estricto.Error().Tipo() != TipoError::Conversion;
+    if (!estricto.Bien() && convertible) return;  // overflow: numeric form, no value to compare
     Verificar(EsNumerico(texto, config) == convertible);
-    try {
-        const double inicial = NumeroInicial(texto, config);
-        if (convertible) Verificar(inicial == estricto);
-    } catch (const ErrorCalculo& e) {
-        Verificar(e.Tipo() == TipoError::Desbordamiento);
+    const auto inicial = NumeroInicial(texto, config);
+    if (!inicial.Bien()) {
+        Verificar(inicial.Error().Tipo() == TipoError::Desbordamiento);
+    } else if (convertible) {
+        Verificar(inicial.Valor() == estricto.Valor());
     }
 }
 
@@ -65,10 +60,10 @@ std::optional<Figuras> FigurasDe(const TextosCampos& t, const ConfiguracionRegio
     const IdCampo campos[6] = {IdCampo::txtPrecioCocheDiesel,    IdCampo::txtPrecioCocheGasolina,
                                IdCampo::txtConsumoMedioGasolina, IdCampo::txtPrecioLitroGasolina,
                                IdCampo::txtConsumoMedioDiesel,   IdCampo::txtPrecioLitroGasoil};
-    try {
-        for (int i = 0; i < 6; ++i) v[i] = NumeroEstricto(t[campos[i]], config);
-    } catch (const ErrorCalculo&) {
-        return std::nullopt;
+    for (int i = 0; i < 6; ++i) {
+        const auto leido = NumeroEstricto(t[campos[i]], config);
+        if (!leido.Bien()) return std::nullopt;
+        v[i] = leido.Valor();
     }
     const double d = v[0] - v[1], cg = v[2] * v[3] / 100, cd = v[4] * v[5] / 100;
     constexpr double kFlt = 3.4e38;
@@ -98,7 +93,7 @@ void ComprobarVerdad(const TextosCampos& textos, const ConfiguracionRegional& co
     if (!f) return;
     if (resultado) {
         Verificar(f->ahorro != 0);
-        if (NumeroEstricto(resultado->texto, config) > 0) {
+        if (NumeroEstricto(resultado->texto, config).Valor() > 0) {
             Verificar(f->diferencia > 0 && f->ahorro > 0);
         }
         return;
@@ -137,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t lar
     } else {
         const std::string& caption = std::get<Resultado>(desenlace).texto;
         Verificar(EsNumerico(caption, config));
-        const double valor = NumeroEstricto(caption, config);
+        const double valor = NumeroEstricto(caption, config).Valor();
         Verificar(valor >= 0);
         // Below ten million the caption is the exact whole number.
         if (valor < 1e7) Verificar(valor == static_cast<double>(static_cast<std::int64_t>(valor)));

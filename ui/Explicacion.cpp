@@ -1,5 +1,6 @@
 #include "Explicacion.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "calc/ConversionNumeros.h"
@@ -37,6 +38,26 @@ namespace {
 
 using enum CasoAmortizacion;
 
+std::string Capitalizado(std::string texto) {
+    if (!texto.empty() && texto[0] >= 'a' && texto[0] <= 'z') texto[0] = char(texto[0] - 'a' + 'A');
+    return texto;
+}
+
+// "el diésel" after "de": "del diésel".
+std::string Del(const std::string& nombre) {
+    return nombre.starts_with("el ") ? "del " + nombre.substr(3) : "de " + nombre;
+}
+
+// "a", "a o b", "a, b o c".
+std::string Enumerado(const std::vector<std::string>& partes) {
+    std::string texto;
+    for (std::size_t i = 0; i < partes.size(); ++i) {
+        if (i > 0) texto += i + 1 == partes.size() ? " o " : ", ";
+        texto += partes[i];
+    }
+    return texto;
+}
+
 // The sentences and the table of one answer, in the reader's numbers: one
 // function a kind of answer.
 class Redaccion {
@@ -47,39 +68,27 @@ class Redaccion {
     }
 
     std::vector<std::string> Frases() const {
-        switch (g_.caso) {
-            case SeAmortiza:
-                return FrasesSeAmortiza();
-            case AmortizadoDesdeYa:
-                return {
-                    "El diésel no cuesta más de comprar y no gasta más por kilómetro: está "
-                    "amortizado desde el primer kilómetro."};
-            case MismoPrecio:
-                return {
-                    "El diésel cuesta lo mismo de comprar: no tiene nada que recuperar, pero "
-                    "gasta " +
-                    Dinero(-g_.ahorroPorKm) + " más por kilómetro."};
-            case NuncaSeAmortiza:
-                return FrasesNuncaSeAmortiza();
-            case VentajaQueSeAcaba:
-                return FrasesVentajaQueSeAcaba();
-        }
-        return {};
+        std::vector<std::string> frases = PorCaso();
+        frases.insert(frases.begin() + 1, "Por kilómetro, " + g_.nombres[0] + " gasta " +
+                                              PorKm(g_.costeKm[0]) + " y " + g_.nombres[1] + " " +
+                                              PorKm(g_.costeKm[1]) + ".");
+        return frases;
     }
 
     std::vector<std::pair<std::string, std::string>> Tabla(const Explicacion& e) const {
         std::vector<std::pair<std::string, std::string>> tabla;
         tabla.emplace_back(e.rotuloDiferencia, Km(g_.diferencia));
-        tabla.emplace_back("Ahorro por kilómetro", Dinero(g_.ahorroPorKm));
+        for (int coche : {0, 1}) {
+            tabla.emplace_back(
+                Capitalizado("gasto por kilómetro " + Del(g_.nombres[std::size_t(coche)])),
+                PorKm(g_.costeKm[std::size_t(coche)]));
+        }
+        tabla.emplace_back("Ahorro por kilómetro", PorKm(g_.ahorroPorKm));
         if (e.cruzan) tabla.emplace_back("Distancia en que se cruzan", Km(g_.distancia) + " km");
         if (!tiempo_.empty()) tabla.emplace_back("Tiempo a " + Km(kmAno_) + " km al año", tiempo_);
-        if (g_.gasolinaLimite) {
-            tabla.emplace_back("Litro de gasolina en que los dos gastan igual",
-                               Dinero(*g_.gasolinaLimite));
-        }
-        if (g_.gasoilLimite) {
-            tabla.emplace_back("Litro de gasóleo en que los dos gastan igual",
-                               Dinero(*g_.gasoilLimite));
+        for (const Limite& l : g_.limites) {
+            tabla.emplace_back(Capitalizado(Energia(l)) + " en que los dos gastan igual",
+                               Dinero(l.limite));
         }
         return tabla;
     }
@@ -87,9 +96,23 @@ class Redaccion {
   private:
     std::string Km(double v) const { return w_.Numero(v, 0); }
     std::string Dinero(double v) const { return w_.Numero(v, 2); }
+    // A cost a kilometre with enough digits to compare two: three
+    // significant ones at least (0,0316, not 0,03), two decimals at least.
+    std::string PorKm(double v) const {
+        const int orden = v != 0 ? OrdenDeMagnitud(std::fabs(v)) : 0;
+        return w_.Numero(v, std::max(2, 2 - orden));
+    }
     // How much `parte` is of `todo`, in percent.
     std::string Porcentaje(double parte, double todo) const {
         return w_.Numero(std::fabs(parte / todo) * 100, 1);
+    }
+    std::string Nombre1() const { return Capitalizado(g_.nombres[0]); }
+
+    // An energy's name, with its car's where both cars use one so named.
+    std::string Energia(const Limite& l) const {
+        int veces = 0;
+        for (const Limite& otro : g_.limites) veces += otro.energia == l.energia;
+        return veces > 1 ? l.energia + " del coche " + std::to_string(l.coche + 1) : l.energia;
     }
 
     // A time in years, or in days where that is under a hundredth of a year.
@@ -111,7 +134,29 @@ class Redaccion {
 
     // The window shows 0.
     bool PrimerKm() const { return g_.distancia < 1; }
-    bool Limites() const { return g_.gasolinaLimite && g_.gasoilLimite; }
+
+    std::vector<std::string> PorCaso() const {
+        switch (g_.caso) {
+            case SeAmortiza:
+                return FrasesSeAmortiza();
+            case AmortizadoDesdeYa:
+                return {Nombre1() +
+                        " no cuesta más de comprar y no gasta más por kilómetro: está amortizado "
+                        "desde el primer kilómetro."};
+            case MismoPrecio:
+                return {Nombre1() +
+                        " cuesta lo mismo de comprar: no tiene nada que recuperar, pero gasta " +
+                        PorKm(-g_.ahorroPorKm) + " más por kilómetro."};
+            case NuncaSeAmortiza:
+                return FrasesNuncaSeAmortiza();
+            case VentajaQueSeAcaba:
+                return {Nombre1() + " cuesta " + Km(-g_.diferenciaPrecio) + " menos pero gasta " +
+                        PorKm(-g_.ahorroPorKm) + " más por kilómetro: su ventaja se acaba " +
+                        (PrimerKm() ? std::string("en el primer kilómetro.")
+                                    : "a los " + Km(g_.distancia) + " km." + Anos())};
+        }
+        return {};
+    }
 
     std::vector<std::string> FrasesSeAmortiza() const {
         const std::string recuperar = conInteres_
@@ -119,39 +164,37 @@ class Redaccion {
                                                 " que cuesta de más, con su interés)"
                                           : "los " + Km(g_.diferencia) + " que cuesta de más";
         std::vector<std::string> frases{
-            "El diésel ahorra " + Dinero(g_.ahorroPorKm) + " por kilómetro y " +
+            Nombre1() + " ahorra " + PorKm(g_.ahorroPorKm) + " por kilómetro y " +
             (PrimerKm() ? "recupera " + recuperar + " en menos de un kilómetro."
                         : "necesita " + Km(g_.distancia) + " km para recuperar " + recuperar + "." +
                               Anos())};
-        if (Limites()) {
-            const double pg = g_.precioLitroGasolina, pgas = g_.precioLitroGasoil;
-            const double gasolina = *g_.gasolinaLimite, gasoil = *g_.gasoilLimite;
-            frases.push_back("La respuesta cambia si el litro de gasolina baja de " + Dinero(pg) +
-                             " a " + Dinero(gasolina) + " (un " + Porcentaje(pg - gasolina, pg) +
-                             " % menos) o el de gasóleo sube de " + Dinero(pgas) + " a " +
-                             Dinero(gasoil) + " (un " + Porcentaje(gasoil - pgas, pgas) +
-                             " % más): a partir de ahí el diésel no se amortiza nunca.");
+        // Car 2's prices falling, or car 1's rising, to where both cost the same.
+        std::vector<std::string> cambios;
+        for (const Limite& l : g_.limites) {
+            const bool baja = l.coche == 1;
+            cambios.push_back(Energia(l) + (baja ? " baja de " : " sube de ") + Dinero(l.precio) +
+                              " a " + Dinero(l.limite) + " (un " +
+                              Porcentaje(l.limite - l.precio, l.precio) +
+                              (baja ? " % menos)" : " % más)"));
+        }
+        if (!cambios.empty()) {
+            frases.push_back("La respuesta cambia si " + Enumerado(cambios) + ": a partir de ahí " +
+                             g_.nombres[0] + " no se amortiza nunca.");
         }
         return frases;
     }
 
     std::vector<std::string> FrasesNuncaSeAmortiza() const {
-        std::vector<std::string> frases{"El diésel cuesta " + Km(g_.diferenciaPrecio) +
-                                        " más y gasta " + Dinero(-g_.ahorroPorKm) +
+        std::vector<std::string> frases{Nombre1() + " cuesta " + Km(g_.diferenciaPrecio) +
+                                        " más y gasta " + PorKm(-g_.ahorroPorKm) +
                                         " más por kilómetro: la diferencia no se recupera nunca."};
-        if (Limites()) {
-            frases.push_back("Se amortizaría si el litro de gasolina pasara de " +
-                             Dinero(*g_.gasolinaLimite) + " o el de gasóleo bajara de " +
-                             Dinero(*g_.gasoilLimite) + ".");
+        std::vector<std::string> cambios;
+        for (const Limite& l : g_.limites) {
+            cambios.push_back(Energia(l) + (l.coche == 1 ? " pasara de " : " bajara de ") +
+                              Dinero(l.limite));
         }
+        if (!cambios.empty()) frases.push_back("Se amortizaría si " + Enumerado(cambios) + ".");
         return frases;
-    }
-
-    std::vector<std::string> FrasesVentajaQueSeAcaba() const {
-        return {"El diésel cuesta " + Km(-g_.diferenciaPrecio) + " menos pero gasta " +
-                Dinero(-g_.ahorroPorKm) + " más por kilómetro: su ventaja se acaba " +
-                (PrimerKm() ? std::string("en el primer kilómetro.")
-                            : "a los " + Km(g_.distancia) + " km." + Anos())};
     }
 
     const Grafica& g_;
@@ -166,7 +209,8 @@ class Redaccion {
 Explicacion ExplicacionDe(const Grafica& g, const Escritura& escritura) {
     Explicacion e;
     e.titulo = "Qué significa";
-    e.nombreGrafica = "Ahorro acumulado del diésel frente a la diferencia de precio a recuperar";
+    e.nombreGrafica =
+        "Ahorro acumulado " + Del(g.nombres[0]) + " frente a la diferencia de precio a recuperar";
     e.tituloTabla = "Puntos clave";
     e.cruzan = g.caso == SeAmortiza || g.caso == VentajaQueSeAcaba;
     e.diferencia = g.diferencia;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <ostream>
 
+#include "Clase.h"
 #include "Textos.h"
 #include "calc/ConversionNumeros.h"
 #include "calc/Formulas.h"
@@ -58,6 +59,10 @@ void Comprobar(const std::vector<Caso>& casos) {
         SCOPED_TRACE(c.nombre);
         const Desenlace d = OperacionCalcular(Textos(c.textos), *c.config);
         EXPECT_EQ(d, c.esperado);
+        // A comparison of a diesel and a petrol car answers alike.
+        EXPECT_EQ(
+            Clase(ResponderMotores(DieselContraGasolina(Textos(c.textos)), *c.config).desenlace),
+            Clase(d));
         const Respuesta respuesta = Responder(Textos(c.textos), *c.config);
         EXPECT_EQ(respuesta.desenlace, d);
         const std::optional<Grafica>& g = respuesta.grafica;
@@ -326,8 +331,15 @@ TEST(Grafica, EjemploResuelto) {
     EXPECT_EQ(g->ahorroPorKm, 11.6 - double(6.9f));
     EXPECT_EQ(g->distancia, 63829.0);
     EXPECT_FALSE(g->anos);
-    EXPECT_DOUBLE_EQ(*g->gasolinaLimite, double(6.9f) * 100 / 8);  // 86.25
-    EXPECT_DOUBLE_EQ(*g->gasoilLimite, 11.6 * 100 / 6);            // 193.33
+    ASSERT_EQ(g->limites.size(), 2u);
+    EXPECT_EQ(g->limites[0].energia, "el litro de gasolina");
+    EXPECT_DOUBLE_EQ(g->limites[0].limite, double(6.9f) * 100 / 8);  // 86.25
+    EXPECT_EQ(g->limites[1].energia, "el litro de gasóleo");
+    EXPECT_DOUBLE_EQ(g->limites[1].limite, 11.6 * 100 / 6);  // 193.33
+    // Years whenever the kilometres a year are a number, interest or not.
+    const auto k =
+        Responder(prueba::ConInteres(Textos(prueba::kEjemploResuelto), "15000", ""), kEs).grafica;
+    EXPECT_NEAR(*k->anos, 63829.0 / 15000, 1e-12);
 
     const auto i =
         Responder(prueba::ConInteres(Textos(prueba::kEjemploResuelto), "15000", "5"), kEs).grafica;
