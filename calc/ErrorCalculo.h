@@ -43,7 +43,7 @@ class Intento {
     Intento(E error) : error_(std::move(error)) {}
 
     bool Bien() const { return !error_.has_value(); }
-    const T& Valor() const { return valor_; }  // where Bien()
+    const T& Valor() const { return valor_; }   // where Bien()
     const E& Error() const { return *error_; }  // where not
 
   private:

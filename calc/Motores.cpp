@@ -75,8 +75,9 @@ class Lector {
         const auto leido = NumeroEstricto(t_.coches[std::size_t(coche)][d], config_);
         if (!leido.Bien()) {
             return Mensaje{"El dato " + Figura(coche, d) +
-                           (leido.Error().Tipo() == TipoError::Conversion ? " no es un número."
-                                                                          : " es demasiado grande.")};
+                           (leido.Error().Tipo() == TipoError::Conversion
+                                ? " no es un número."
+                                : " es demasiado grande.")};
         }
         const double valor = leido.Valor();
         if (DatosDe(d).porcentaje && !(valor >= 0 && valor <= 100)) {
@@ -201,7 +202,8 @@ class Comparacion {
         }
         const double consumo = v[0], casa = v[1], carga = v[2], fuera = v[3];
         const double mezcla = (casa * carga + fuera * (100 - carga)) / 100;
-        if (carga > 0) calculado.energias.push_back({"el kWh en casa", casa, consumo * carga / 1e4});
+        if (carga > 0)
+            calculado.energias.push_back({"el kWh en casa", casa, consumo * carga / 1e4});
         if (carga < 100) {
             calculado.energias.push_back({"el kWh fuera", fuera, consumo * (100 - carga) / 1e4});
         }
@@ -220,7 +222,8 @@ class Comparacion {
             v[i] = leido.Valor();
         }
         const double precio = v[0], electrico = v[1], kwh = v[2], e = v[3];
-        if (e < 100) calculado.energias.push_back({Litro(m), precio, litros.Valor() * (100 - e) / 1e4});
+        if (e < 100)
+            calculado.energias.push_back({Litro(m), precio, litros.Valor() * (100 - e) / 1e4});
         if (e > 0) calculado.energias.push_back({"el kWh", kwh, electrico * e / 1e4});
         return (litros.Valor() * precio * (100 - e) + electrico * kwh * e) / 100.0 / 100.0;
     }

@@ -55,8 +55,8 @@ std::variant<Calculo, Mensaje> Calcular(const TextosCampos& textos,
     // interest formula to run, and nothing is said when they are not.
     const bool conInteres = EsNumerico(textos[IdCampo::txtKmAno], config) &&
                             EsNumerico(textos[IdCampo::txtInteres], config);
-    const auto a = conInteres ? CalcularResultadoInteres(textos, config)
-                              : CalcularResultado(textos, config);
+    const auto a =
+        conInteres ? CalcularResultadoInteres(textos, config) : CalcularResultado(textos, config);
     if (!a.Bien()) return Mensaje{MensajeDeError(a.Error())};
     Calculo c;
     c.amortizacion = a.Valor();

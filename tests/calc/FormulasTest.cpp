@@ -68,8 +68,7 @@ TEST(Formulas, InteresLeeLasCifrasSegunLaConfiguracionRegional) {
     // "6.5" is 65 under this convention.
     const TextosCampos punto =
         Textos({"2600000", "6.5", "115", "2300000", "8", "145", "15.000", "0"});
-    EXPECT_EQ(De(CalcularResultadoInteres, coma).distancia,
-              De(CalcularResultado, coma).distancia);
+    EXPECT_EQ(De(CalcularResultadoInteres, coma).distancia, De(CalcularResultado, coma).distancia);
     EXPECT_NE(De(CalcularResultadoInteres, coma).distancia,
               De(CalcularResultadoInteres, punto).distancia);
 

@@ -15,7 +15,6 @@ namespace {
 
 const DisenoVentana* const kDisenos[] = {&kDisenoVelmora, &kDisenoEjemplos, &kDisenoFormula};
 
-
 // (Built without exceptions, as the page's module is, a broken table stops
 // the program instead of throwing: this test runs natively.)
 #if defined(__cpp_exceptions)
