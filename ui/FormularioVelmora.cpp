@@ -65,17 +65,20 @@ void FormularioVelmora::MostrarMensaje(std::string texto) {
 }
 
 void FormularioVelmora::TextoDemasiadoLargo(IdCampo campo) {
+    TextoRechazado(MensajeTextoDemasiadoLargo(campo));
+}
+
+void FormularioVelmora::TextoRechazado(std::string mensaje) {
     // Refusals that come while the message is pending or shown add nothing
     // to it.
     if (avisoPendiente_) return;
     avisoPendiente_ = true;
-    Despues([this, campo] {
-        const bool abierta = Modal([this, campo](auto cerrada) {
-            frente_.MostrarMensaje(LineasDeMensaje(MensajeTextoDemasiadoLargo(campo)),
-                                   [this, cerrada = std::move(cerrada)] {
-                                       avisoPendiente_ = false;
-                                       cerrada();
-                                   });
+    Despues([this, mensaje = std::move(mensaje)] {
+        const bool abierta = Modal([this, &mensaje](auto cerrada) {
+            frente_.MostrarMensaje(LineasDeMensaje(mensaje), [this, cerrada = std::move(cerrada)] {
+                avisoPendiente_ = false;
+                cerrada();
+            });
         });
         // Another window was open: the refusal is not reported on top of it.
         if (!abierta) avisoPendiente_ = false;

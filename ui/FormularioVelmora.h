@@ -82,12 +82,19 @@ class FormularioVelmora {
     // its text. It opens once the edit has ended; a burst of refusals (keys
     // typed into a full field faster than a box opens) gets one message.
     void TextoDemasiadoLargo(IdCampo campo);
+    // The same for any field of the program: `mensaje` names it.
+    void TextoRechazado(std::string mensaje);
+
+    // A message in the program's box, by the rules of its modal windows:
+    // one at a time, none on top of another.
+    void MostrarMensaje(std::string texto);
 
     // Runs the work queued for once the event being handled has ended
     // (FrenteVelmora::PedirTurno), one piece a call.
     void Turno();
 
     bool ModalAbierto() const { return modalAbierto_; }
+    FrenteVelmora& Frente() const { return frente_; }
 
   private:
     void OperacionCalcular();
@@ -95,7 +102,6 @@ class FormularioVelmora {
     // the window is closed): one at a time, never one on top of another.
     // False where another one was open and nothing was shown.
     bool Modal(const std::function<void(std::function<void()>)>& mostrar);
-    void MostrarMensaje(std::string texto);
     void Despues(std::function<void()> tarea);
 
     FrenteVelmora& frente_;

@@ -2,8 +2,9 @@
 // worked example with interest and the picture of the answer below it, on
 // a desktop browser and on a phone (the whole page) in each engine, the
 // examples, formula and About windows, the picture of a tiny, a huge and a
-// zero result, the page in forced colours, and the page as it prints. Not a
-// test.
+// zero result, the page in forced colours, the page as it prints, and the
+// view "Otros motores" (an electric car against a petrol one) on a desktop,
+// on a phone and in forced colours. Not a test.
 //   VELMORA_SITIO=build/web/ui/web/sitio node docs/capturas/web.mjs docs
 import { servir, motor } from '../../tests/ui/web/entorno.mjs';
 
@@ -12,13 +13,17 @@ const sitio = await servir();
 const EJEMPLO = '#txtPrecioCocheDiesel=2.600.000&txtConsumoMedioDiesel=6&' +
   'txtPrecioLitroGasoil=115&txtPrecioCocheGasolina=2.300.000&txtConsumoMedioGasolina=8&' +
   'txtPrecioLitroGasolina=145&txtKmAno=15.000&txtInteres=5';
+const ELECTRICO = '#motores&c1Motor=electrico&c1Precio=35.000&c1ConsumoKWh=16&c1PrecioKWhCasa=0,15&' +
+  'c1PrecioKWhFuera=0,45&c1CargaEnCasa=80&c2Motor=gasolina&c2Precio=25.000&c2Consumo=6,5&' +
+  'c2PrecioLitro=1,55&kmAno=15.000';
 const escritorio = { ancho: 900, alto: 640 };
 const movil = { ancho: 360, alto: 640, movil: true };
 
-async function foto(m, nombre, vista, accion) {
+async function foto(m, nombre, vista, accion, direccion = EJEMPLO) {
   const p = await m.abrir(vista);
-  await p.ir(sitio.url + EJEMPLO);
-  await p.esperar(() => !document.getElementById('grafica').hidden);
+  await p.ir(sitio.url + direccion);
+  await p.esperar((id) => document.getElementById(id)?.hidden === false,
+    direccion === EJEMPLO ? 'grafica' : 'grafica-motores');
   if (accion) await accion(p);
   await p.captura(`${carpeta}/${nombre}.png`);
   await p.cerrar();
@@ -29,6 +34,10 @@ for (const nombre of ['chromium', 'firefox', 'webkit']) {
   await foto(m, nombre === 'chromium' ? 'web-movil' : `web-movil-${nombre}`, movil);
   if (nombre === 'chromium') {
     await foto(m, 'web-velmora', escritorio);
+    await foto(m, 'web-otros-motores', escritorio, null, ELECTRICO);
+    await foto(m, 'web-otros-motores-movil', movil, null, ELECTRICO);
+    await foto(m, 'web-otros-motores-colores-forzados', { ...escritorio, forcedColors: 'active',
+      colorScheme: 'dark' }, null, ELECTRICO);
     // The picture alone, for other answers.
     const cifras = (pcd, cmd, pgas, pcg, cmg, pg) => new URLSearchParams({
       txtPrecioCocheDiesel: pcd, txtConsumoMedioDiesel: cmd, txtPrecioLitroGasoil: pgas,

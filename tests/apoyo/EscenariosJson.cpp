@@ -5,13 +5,18 @@
 // "escenarios": [{"nombre", "textos", "resultado" | "mensaje"}],
 // "conInteres": [texts], "resultadoConInteres", "entradas": [{"nombre",
 // "campo", "texto", "visto"}], "rechazo": {"campo", "largo", "mensaje"},
-// "ordenDeTabulacion": [...], "ejemplos": {"filas", "primera", "ultima"}}.
+// "ordenDeTabulacion": [...], "ejemplos": {"filas", "primera", "ultima"},
+// "motores": [{"nombre", "motores": [2 names as the drop-down lists them],
+// "textos": {id: text}, "resultado" | "mensaje"}]}.
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <string_view>
 
 #include "Escenarios.h"
 #include "calc/Mensajes.h"
+#include "ui/DisenoMotores.h"
 #include "ui/DisenoVelmora.h"
 
 namespace {
@@ -56,6 +61,23 @@ int main() {
                ",\"texto\":" + Json(e.texto) + ",\"visto\":" + Json(e.visto) + "}";
     };
     const auto texto = [](const char* t) { return Json(t); };
+    const auto motores = [](const EscenarioMotores& e) {
+        const auto nombre = [](std::string_view clave) {
+            const auto* c = std::find(std::begin(velmora::ui::kClavesMotor),
+                                      std::end(velmora::ui::kClavesMotor), clave);
+            return Json(
+                velmora::kMotores[std::size_t(c - std::begin(velmora::ui::kClavesMotor))].nombre);
+        };
+        std::string textos;
+        for (const auto& [id, t] : e.textos) {
+            if (id) textos += (textos.empty() ? "" : ",") + Json(id) + ":" + Json(t);
+        }
+        return "{\"nombre\":" + Json(e.nombre) + ",\"motores\":[" + nombre(e.motores[0]) + "," +
+               nombre(e.motores[1]) + "],\"textos\":{" + textos + "}" +
+               (e.resultado ? ",\"resultado\":" + Json(e.resultado)
+                            : ",\"mensaje\":" + Json(e.mensaje)) +
+               "}";
+    };
     const auto campo = [](const velmora::Campo& c) { return Json(c.nombre); };
     const auto accesible = [](const velmora::Campo& c) {
         const auto& filas = velmora::ui::kControlesVelmora;
@@ -67,11 +89,11 @@ int main() {
     std::printf(
         "{\"campos\":%s,\"accesibles\":%s,\"escenarios\":%s,\"conInteres\":%s,"
         "\"resultadoConInteres\":%s,\"entradas\":%s,\"rechazo\":%s,\"ordenDeTabulacion\":%s,"
-        "\"ejemplos\":{\"filas\":%s,\"primera\":%s,\"ultima\":%s}}\n",
+        "\"ejemplos\":{\"filas\":%s,\"primera\":%s,\"ultima\":%s},\"motores\":%s}\n",
         Arreglo(velmora::kCampos, campo).c_str(), Arreglo(velmora::kCampos, accesible).c_str(),
         Arreglo(kEscenarios, escenario).c_str(), Arreglo(kConInteres, Json).c_str(),
         Json(kResultadoConInteres).c_str(), Arreglo(kEntradas, entrada).c_str(), rechazo.c_str(),
         Arreglo(kOrdenDeTabulacion, texto).c_str(),
         Arreglo(velmora::ui::kFilasEjemplos, texto).c_str(), Json(kPrimerEjemplo).c_str(),
-        Json(kUltimoEjemplo).c_str());
+        Json(kUltimoEjemplo).c_str(), Arreglo(kEscenariosMotores, motores).c_str());
 }

@@ -20,10 +20,12 @@
 #include "calc/OperacionCalcular.h"
 #include "ui/DisenoEjemplos.h"
 #include "ui/DisenoFormula.h"
+#include "ui/DisenoMotores.h"
 #include "ui/DisenoVelmora.h"
 #include "ui/Disposicion.h"
 #include "ui/Entrada.h"
 #include "ui/Explicacion.h"
+#include "ui/FormularioMotores.h"
 #include "ui/FormularioVelmora.h"
 #include "ui/Menus.h"
 #include "ui/PlanoGrafica.h"
@@ -91,7 +93,7 @@ struct Entrada {
 };
 
 struct Tablas {
-    std::string tituloAplicacion, aceptar, cerrar, terminado, volverAEmpezar;
+    std::string tituloAplicacion, aceptar, cerrar, terminado, volverAEmpezar, enlaceMotores;
     val ventanas = val::array();  // VentanaWeb, numbered as Ventana() numbers them
     val menu = val::array();      // Entrada, in the bar's order
     val campos = val::array();    // the fields' names, by IdCampo
@@ -115,6 +117,24 @@ struct Dibujo {
     double ancho, alto, radio;
     // ui::Segmento, ui::Rotulo, ui::Punto
     val segmentos = val::array(), rotulos = val::array(), puntos = val::array();
+};
+
+// A row of the view "Otros motores" (ui/DisenoMotores.h): which motors of
+// its car show it, as bits by kMotores' order, and its placeholder.
+struct FilaMotoresWeb {
+    ui::TipoFila tipo;
+    std::string nombre, titulo, ejemplo;
+    int contenedor, coche, motores;
+};
+
+struct MotorWeb {
+    std::string nombre, clave;  // as the drop-down lists it, and in the address
+};
+
+struct TablaMotores {
+    std::string titulo, enlace, volver;
+    val filas = val::array();    // FilaMotoresWeb, in the keyboard's order
+    val motores = val::array();  // MotorWeb, by kMotores' order
 };
 
 template <typename T>
@@ -158,8 +178,9 @@ Tablas TablasDeLaPagina() {
     }
     std::vector<std::string> campos;
     for (const Campo& campo : kCampos) campos.emplace_back(campo.nombre);
-    return {ui::kTituloAplicacion,    ui::kTextoAceptar, ui::kTextoCerrar, ui::kTextoTerminado,
-            ui::kTextoVolverAEmpezar, Arreglo(ventanas), Arreglo(menu),    Arreglo(campos)};
+    return {ui::kTituloAplicacion,    ui::kTextoAceptar,  ui::kTextoCerrar,  ui::kTextoTerminado,
+            ui::kTextoVolverAEmpezar, ui::kEnlaceMotores, Arreglo(ventanas), Arreglo(menu),
+            Arreglo(campos)};
 }
 
 // ---- FrenteVelmora, forwarded to the page -------------------------------
@@ -224,6 +245,64 @@ ui::FormularioVelmora& Formulario() {
     return formulario;
 }
 
+// FrenteMotores, forwarded to the page's object Module.frenteMotores.
+class FrenteMotoresWeb final : public ui::FrenteMotores {
+  public:
+    Motor LeerMotor(int coche) const override {
+        const int m = Pagina().call<int>("LeerMotor", coche);
+        return m >= 0 && std::size_t(m) < kNumeroMotores ? Motor(m) : Motor::Diesel;
+    }
+    std::string LeerFila(std::size_t fila) const override {
+        return Pagina().call<std::string>("LeerFila", int(fila));
+    }
+    bool LeerCasilla(std::size_t fila) const override {
+        return Pagina().call<bool>("LeerCasilla", int(fila));
+    }
+    void EscribirResultadoMotores(std::string_view texto) override {
+        Pagina().call<void>("EscribirResultado", std::string(texto));
+    }
+    void MostrarGraficaMotores(const std::optional<Grafica>& grafica) override {
+        grafica_ = grafica;
+        Pagina().call<void>("MostrarGrafica", grafica.has_value());
+    }
+    const std::optional<Grafica>& UltimaGrafica() const { return grafica_; }
+
+  private:
+    static val Pagina() { return val::module_property("frenteMotores"); }
+
+    std::optional<Grafica> grafica_;
+};
+
+FrenteMotoresWeb& FrenteMotores() {
+    static FrenteMotoresWeb frente;
+    return frente;
+}
+
+ui::FormularioMotores& FormularioMotores() {
+    static ui::FormularioMotores formulario(FrenteMotores(), Formulario());
+    return formulario;
+}
+
+TablaMotores TablaDeMotores() {
+    const ConfiguracionRegional config = Frente().ConfiguracionDelUsuario();
+    std::vector<FilaMotoresWeb> filas;
+    for (const ui::FilaMotores& f : ui::kFilasMotores) {
+        int motores = 0;
+        for (std::size_t m = 0; m < kNumeroMotores; ++m) {
+            if (ui::SeMuestra(f, Motor(m), Motor(m))) motores |= 1 << m;
+        }
+        filas.push_back({f.tipo, f.nombre, std::string(f.titulo),
+                         f.tipo == ui::TipoFila::Campo ? ui::Ejemplo(f, config) : "", f.contenedor,
+                         f.coche, motores});
+    }
+    std::vector<MotorWeb> motores;
+    for (std::size_t m = 0; m < kNumeroMotores; ++m) {
+        motores.push_back({std::string(kMotores[m].nombre), ui::kClavesMotor[m]});
+    }
+    return {ui::kTituloMotores, ui::kEnlaceMotores, ui::kEnlaceVolver, Arreglo(filas),
+            Arreglo(motores)};
+}
+
 // ---- the rules of ui/ for the page ----------------------------------------
 
 // Lays window `ventana` out (ui/Disposicion.h) in CSS pixels (15 twips to
@@ -251,8 +330,7 @@ Disposicion Ajustar(int ventana, const ui::Espacio& espacio, val medidor) {
 // (ui/PlanoGrafica.h). The measurer writes a number in the browser's
 // format (Numero), measures a text at the chart's font (AnchoDeTexto) and
 // gives its line's height.
-val DibujoGrafica(double ancho, val medidor) {
-    const auto& grafica = Frente().UltimaGrafica();
+val Dibujo_(const std::optional<Grafica>& grafica, double ancho, val medidor) {
     if (!grafica) return val::null();
     const ui::Escritura escritura{[medidor](double valor, int decimales) {
                                       return medidor.call<std::string>("Numero", valor, decimales);
@@ -272,6 +350,14 @@ val DibujoGrafica(double ancho, val medidor) {
                       Arreglo(plano.rotulos), Arreglo(plano.puntos)});
 }
 
+val DibujoGrafica(double ancho, val medidor) {
+    return Dibujo_(Frente().UltimaGrafica(), ancho, medidor);
+}
+
+val DibujoGraficaMotores(double ancho, val medidor) {
+    return Dibujo_(FrenteMotores().UltimaGrafica(), ancho, medidor);
+}
+
 // What field `campo` takes of `entrante` in place of `seleccion` of its
 // `largo` code units (ui/Entrada.h): the text to put there, or null when it
 // refuses it, and then the message names the field.
@@ -282,6 +368,18 @@ val EntradaDeCampo(int campo, int largo, int seleccion, const std::u16string& en
     if (tomado) return val(*tomado);
     if (campo >= 0 && std::size_t(campo) < kNumeroCampos) {
         Formulario().TextoDemasiadoLargo(IdCampo(campo));
+    }
+    return val::null();
+}
+
+// The same for the field of row `fila` of the view "Otros motores".
+val EntradaDeMotores(int fila, int largo, int seleccion, const std::u16string& entrante,
+                     bool pegado) {
+    const auto tomado =
+        ui::TextoQueEntra(std::size_t(largo), std::size_t(seleccion), entrante, pegado);
+    if (tomado) return val(*tomado);
+    if (fila >= 0 && std::size_t(fila) < ui::kFilasMotores.size()) {
+        FormularioMotores().TextoDemasiadoLargo(std::size_t(fila));
     }
     return val::null();
 }
@@ -298,7 +396,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
     using namespace emscripten;
     using namespace velmora;
     using web::Fila, web::VentanaWeb, web::Entrada, web::Tablas, web::Disposicion, web::Dibujo,
-        web::ParDeTextos;
+        web::ParDeTextos, web::FilaMotoresWeb, web::MotorWeb, web::TablaMotores;
 
     enum_<ui::Tipo>("Tipo")
         .value("Marco", ui::Tipo::Marco)
@@ -318,6 +416,15 @@ EMSCRIPTEN_BINDINGS(velmora) {
         .value("Ejemplos", ui::Orden::Ejemplos)
         .value("Formula", ui::Orden::Formula)
         .value("AcercaDe", ui::Orden::AcercaDe);
+    enum_<ui::TipoFila>("TipoFila")
+        .value("Marco", ui::TipoFila::Marco)
+        .value("Motor", ui::TipoFila::Motor)
+        .value("Campo", ui::TipoFila::Campo)
+        .value("Casilla", ui::TipoFila::Casilla)
+        .value("Nota", ui::TipoFila::Nota)
+        .value("Etiqueta", ui::TipoFila::Etiqueta)
+        .value("Resultado", ui::TipoFila::Resultado)
+        .value("Boton", ui::TipoFila::Boton);
     enum_<ui::Trazo>("Trazo")
         .value("Rejilla", ui::Trazo::Rejilla)
         .value("Eje", ui::Trazo::Eje)
@@ -367,6 +474,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
         .field("cerrar", &Tablas::cerrar)
         .field("terminado", &Tablas::terminado)
         .field("volverAEmpezar", &Tablas::volverAEmpezar)
+        .field("enlaceMotores", &Tablas::enlaceMotores)
         .field("ventanas", &Tablas::ventanas)
         .field("menu", &Tablas::menu)
         .field("campos", &Tablas::campos);
@@ -424,7 +532,31 @@ EMSCRIPTEN_BINDINGS(velmora) {
         .field("rotulos", &Dibujo::rotulos)
         .field("puntos", &Dibujo::puntos);
 
+    value_object<FilaMotoresWeb>("FilaMotores")
+        .field("tipo", &FilaMotoresWeb::tipo)
+        .field("nombre", &FilaMotoresWeb::nombre)
+        .field("titulo", &FilaMotoresWeb::titulo)
+        .field("ejemplo", &FilaMotoresWeb::ejemplo)
+        .field("contenedor", &FilaMotoresWeb::contenedor)
+        .field("coche", &FilaMotoresWeb::coche)
+        .field("motores", &FilaMotoresWeb::motores);
+    value_object<MotorWeb>("Motor")
+        .field("nombre", &MotorWeb::nombre)
+        .field("clave", &MotorWeb::clave);
+    value_object<TablaMotores>("TablaMotores")
+        .field("titulo", &TablaMotores::titulo)
+        .field("enlace", &TablaMotores::enlace)
+        .field("volver", &TablaMotores::volver)
+        .field("filas", &TablaMotores::filas)
+        .field("motores", &TablaMotores::motores);
+
     function("tablas", &web::TablasDeLaPagina);
+    // The view "Otros motores" (ui/DisenoMotores.h, ui/FormularioMotores.h).
+    function("tablaMotores", &web::TablaDeMotores);
+    function("entradaMotores", &web::EntradaDeMotores);
+    function("graficaMotores", &web::DibujoGraficaMotores);
+    function(
+        "calcularMotores", +[] { web::FormularioMotores().Calcular(); });
     function("ajustar", &web::Ajustar);
     function("entrada", &web::EntradaDeCampo);
     function("menuDeTecla", &web::MenuDeTecla);

@@ -4,14 +4,12 @@
 // draws nothing, a tab as a blank, and nothing where the field would hold
 // too much, and then the module's message that names the field.
 
-/** @typedef {import('./velmora').Modulo} Modulo */
-
 /**
- * @param {Modulo} m
  * @param {HTMLInputElement} campo
- * @param {number} indice   the field's number (calc/Campos.h)
+ * @param {(largo: number, seleccion: number, entrante: string, pegado: boolean) => string | null} regla
+ *   the module's rule for this field (Modulo.entrada or entradaMotores)
  */
-export function vigilarCampo(m, campo, indice) {
+export function vigilarCampo(campo, regla) {
   campo.addEventListener('beforeinput', (e) => {
     if (!e.inputType.startsWith('insert') || e.inputType === 'insertCompositionText') return;
     let entrante = e.data;
@@ -20,7 +18,7 @@ export function vigilarCampo(m, campo, indice) {
     const pegado = e.inputType === 'insertFromPaste' || e.inputType === 'insertFromDrop';
     const inicio = campo.selectionStart ?? campo.value.length;
     const fin = campo.selectionEnd ?? inicio;
-    const tomado = m.entrada(indice, campo.value.length, fin - inicio, entrante, pegado);
+    const tomado = regla(campo.value.length, fin - inicio, entrante, pegado);
     if (tomado === entrante) return;
     e.preventDefault();
     if (tomado !== null && (tomado || fin > inicio)) {

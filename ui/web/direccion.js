@@ -6,6 +6,9 @@
 
 /** @typedef {import('./velmora').Modulo} Modulo */
 
+/** Whether the address asks for the view "Otros motores" (#motores, or #motores& and its texts). */
+export const pideLosMotores = () => location.hash === '#motores' || location.hash.startsWith('#motores&');
+
 /**
  * Writes the fields' texts into the address; gives the address.
  * @param {string[]} nombres   the fields' names, by their number

@@ -13,13 +13,14 @@
 
 const SVG = 'http://www.w3.org/2000/svg';
 const lienzo = /** @type {CanvasRenderingContext2D} */ (document.createElement('canvas').getContext('2d'));
-const formatos = new Map();   // the browser's number format, by decimals
+const formatos = new Map();   // the browser's number format, by language and decimals
 
 function numero(/** @type {number} */ valor, /** @type {number} */ decimales) {
-  if (!formatos.has(decimales)) {
-    formatos.set(decimales, new Intl.NumberFormat(navigator.language, { maximumFractionDigits: decimales }));
+  const clave = `${navigator.language} ${decimales}`;
+  if (!formatos.has(clave)) {
+    formatos.set(clave, new Intl.NumberFormat(navigator.language, { maximumFractionDigits: decimales }));
   }
-  return formatos.get(decimales).format(valor);
+  return formatos.get(clave).format(valor);
 }
 
 /** @param {string} nombre @param {Record<string, string | number>} atributos @param {string} [texto] */
@@ -50,27 +51,31 @@ function clases(/** @type {Modulo} */ m) {
 }
 
 /**
- * Shows in `seccion` the picture of the module's last answer, drawn for the
- * section's width, or hides the section where there is none.
+ * Shows in `seccion` the picture the module draws for it (`dibujar`: the
+ * main window's last answer, or the comparison's), drawn for the section's
+ * width, or hides the section where there is none. Its parts' ids start
+ * with the section's.
  * @param {HTMLElement} seccion
  * @param {Modulo} m
+ * @param {(ancho: number, medidor: import('./velmora').MedidorGrafica) => import('./velmora').Dibujo | null} dibujar
  */
-export function mostrar(seccion, m) {
+export function mostrar(seccion, m, dibujar) {
+  const id = (/** @type {string} */ parte) => `${seccion.id}-${parte}`;
   seccion.replaceChildren();
   seccion.hidden = false;
   const estilo = getComputedStyle(seccion);
   const ancho = Math.floor(seccion.clientWidth - parseFloat(estilo.paddingLeft) -
     parseFloat(estilo.paddingRight));
   // The chart's font, as its style sheet gives it to a text.
-  const svg = elemento('svg', { role: 'img', 'aria-labelledby': 'grafica-nombre',
-    'aria-describedby': 'grafica-frases' });
+  const svg = elemento('svg', { role: 'img', 'aria-labelledby': id('nombre'),
+    'aria-describedby': id('frases') });
   const muestra = elemento('text', {}, 'x');
   svg.append(muestra);
   seccion.append(svg);
   const letra = getComputedStyle(muestra);
   // Bold, as the widest of its texts is drawn: a box never too small.
   lienzo.font = `bold ${letra.fontSize} ${letra.fontFamily}`;
-  const g = m.grafica(ancho, {
+  const g = dibujar(ancho, {
     AnchoDeTexto: (texto) => lienzo.measureText(texto).width,
     altoDeLetra: parseFloat(letra.fontSize) * 1.2,
     Numero: numero,
@@ -81,7 +86,7 @@ export function mostrar(seccion, m) {
     return;
   }
   const clase = clases(m);
-  svg.replaceChildren(elemento('title', { id: 'grafica-nombre' }, g.nombreGrafica));
+  svg.replaceChildren(elemento('title', { id: id('nombre') }, g.nombreGrafica));
   svg.setAttribute('viewBox', `0 0 ${g.ancho} ${g.alto}`);
   for (const s of g.segmentos) {
     svg.append(elemento('line', { x1: s.x1, y1: s.y1, x2: s.x2, y2: s.y2, class: clase.trazo.get(s.trazo) || '' }));
@@ -92,7 +97,7 @@ export function mostrar(seccion, m) {
       class: clase.estilo.get(r.estilo) || '' }, r.texto));
   }
   const frases = html('div');
-  frases.id = 'grafica-frases';
+  frases.id = id('frases');
   for (const texto of g.frases) frases.append(html('p', texto));
   // The key points as a table a screen reader can read.
   const tabla = html('table');
@@ -105,6 +110,6 @@ export function mostrar(seccion, m) {
     fila.insertCell().textContent = valor;
   }
   const titulo = html('h2', g.titulo);
-  titulo.id = 'grafica-titulo';
+  titulo.id = id('titulo');
   seccion.replaceChildren(titulo, svg, frases, tabla);
 }

@@ -6,7 +6,7 @@
 // command does and what a calculation gives are the module's; this only
 // draws and listens.
 
-import { desdeLaDireccion, enLaDireccion } from './direccion.js';
+import { desdeLaDireccion, enLaDireccion, pideLosMotores } from './direccion.js';
 import { vigilarCampo } from './campos.js';
 import { BarraDeMenus } from './menus.js';
 import { Modales } from './modales.js';
@@ -18,14 +18,21 @@ import { anchoPara, colocar, construir, crear, marcoDeVentana } from './ventana.
 
 /**
  * The user's decimal and digit-group separators, from the browser's
- * language: "1.234.567,5" in Spanish, "1,234,567.5" in English.
- * @returns {import('./velmora').ConfiguracionRegional}
+ * language: "1.234.567,5" in Spanish, "1,234,567.5" in English. Read anew
+ * only when the language changes: a number format costs milliseconds to
+ * make, and a calculation asks for the separators several times.
+ * @type {{ idioma: string, separadores: import('./velmora').ConfiguracionRegional } | null}
  */
+let separadores = null;
 function configuracion() {
-  const partes = new Intl.NumberFormat(navigator.language).formatToParts(1234567.5);
-  const parte = (/** @type {string} */ tipo, /** @type {string} */ si) =>
-    (partes.find((p) => p.type === tipo) || { value: si }).value;
-  return { separadorDecimal: parte('decimal', '.'), separadorGrupos: parte('group', '') };
+  if (separadores?.idioma !== navigator.language) {
+    const partes = new Intl.NumberFormat(navigator.language).formatToParts(1234567.5);
+    const parte = (/** @type {string} */ tipo, /** @type {string} */ si) =>
+      (partes.find((p) => p.type === tipo) || { value: si }).value;
+    separadores = { idioma: navigator.language,
+      separadores: { separadorDecimal: parte('decimal', '.'), separadorGrupos: parte('group', '') } };
+  }
+  return separadores.separadores;
 }
 
 export class Principal {
@@ -51,7 +58,7 @@ export class Principal {
     barra.setAttribute('role', 'menubar');
     barra.setAttribute('aria-label', 'Menu');
     this.ventana.append(barra);
-    const activa = () => !this.terminado && !m.modalAbierto();
+    const activa = () => !this.terminado && !m.modalAbierto() && !this.ventana.hidden;
     this.menus = new BarraDeMenus(barra, m, tablas, activa);
     this.modales = new Modales(m, tablas, escritorio, () => this.menus.cerrar(false), () => !this.terminado);
     this.cliente = crear('div', 'cliente');
@@ -64,7 +71,7 @@ export class Principal {
     v.controles.forEach((c, i) => {
       if (c.campo >= 0) this.campos[c.campo] = /** @type {HTMLInputElement} */ (this.elementos[i]);
     });
-    this.campos.forEach((campo, i) => vigilarCampo(m, campo, i));
+    this.campos.forEach((campo, i) => vigilarCampo(campo, (...e) => m.entrada(i, ...e)));
     this.resultado = this.elementos[v.controles.findIndex((c) => c.resultado)];
     this.foco = this.elementos[v.foco];
     // Below the window, after each calculation, the picture of the answer.
@@ -75,7 +82,13 @@ export class Principal {
     // On paper, the address that holds the calculation, to open it again.
     this.direccion = crear('p', 'direccion');
     this.direccion.textContent = location.href;
-    escritorio.append(this.grafica, this.direccion);
+    // The way to the comparison of other motors (motores.js).
+    this.enlace = crear('a', 'enlace-motores');
+    this.enlace.href = '#motores';
+    this.enlace.textContent = tablas.enlaceMotores;
+    escritorio.append(this.enlace, this.grafica, this.direccion);
+    /** @type {import('./motores.js').VistaMotores | null} */
+    this.vista = null;
   }
 
   mostrar() {
@@ -84,11 +97,40 @@ export class Principal {
     this.foco.focus();
   }
 
-  /** What the address asks for, now and whenever it changes. */
+  /**
+   * What the address asks for, now and whenever it changes: the main window
+   * and its calculation, or the view of other motors (the browser's Back
+   * goes from one to the other).
+   */
   seguirLaDireccion() {
-    const seguir = () => desdeLaDireccion(this.m, this.tablas.campos, this.campos);
+    const seguir = () => this.irSegunLaDireccion();
     seguir();
     window.addEventListener('hashchange', seguir);
+  }
+
+  async irSegunLaDireccion() {
+    if (pideLosMotores() && !this.vista) {
+      // Opened from an address, the view's first steps each in a task of
+      // its own, so the page answers between them: the page's first number
+      // format (tens of milliseconds to make, the view's examples need it),
+      // the view built, then its comparison.
+      const { VistaMotores } = await import('./motores.js');
+      configuracion();
+      await new Promise((listo) => { setTimeout(listo, 0); });
+      this.vista = this.vista ||
+        new VistaMotores(this.m, this.escritorio, { crear, marcoDeVentana, vigilarCampo });
+      await new Promise((listo) => { setTimeout(listo, 0); });
+    }
+    const motores = pideLosMotores();   // the address may have changed meanwhile
+    for (const e of [this.ventana, this.enlace, this.grafica, this.direccion]) e.hidden = motores;
+    this.vista?.mostrar(motores);
+    if (motores) {
+      this.vista?.desdeLaDireccion();
+      return;
+    }
+    document.title = this.titulo.textContent || '';
+    this.dibujarGrafica();
+    desdeLaDireccion(this.m, this.tablas.campos, this.campos);
   }
 
   /**
@@ -113,13 +155,15 @@ export class Principal {
    */
   dibujarGrafica() {
     if (this.terminado) return;
-    if (!this.hayGrafica) {
+    if (!this.hayGrafica || this.ventana.hidden) {
       this.grafica.replaceChildren();
       this.grafica.hidden = true;
       return;
     }
     import('./grafica.js').then((g) => {
-      if (this.hayGrafica && !this.terminado) g.mostrar(this.grafica, this.m);
+      if (this.hayGrafica && !this.terminado) {
+        g.mostrar(this.grafica, this.m, (ancho, medidor) => this.m.grafica(ancho, medidor));
+      }
     }, () => { this.grafica.hidden = true; });
   }
 

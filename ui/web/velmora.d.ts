@@ -24,6 +24,38 @@ export interface EnumEstilo {
   Cruce: ValorEnum;
 }
 export interface EnumAncla { Inicio: ValorEnum; Medio: ValorEnum; Fin: ValorEnum }
+export interface EnumTipoFila {
+  Marco: ValorEnum; Motor: ValorEnum; Campo: ValorEnum; Casilla: ValorEnum; Nota: ValorEnum;
+  Etiqueta: ValorEnum; Resultado: ValorEnum; Boton: ValorEnum;
+}
+
+/** A row of the view "Otros motores" (ui/DisenoMotores.h). */
+export interface FilaMotores {
+  tipo: ValorEnum;
+  nombre: string;       // its element's id and its key in the address
+  titulo: string;
+  ejemplo: string;      // a field's placeholder: "p. ej. 1,55"
+  contenedor: number;   // the frame's row, or -1
+  coche: number;        // 0 or 1 for a car's rows, else -1
+  motores: number;      // bit m: it shows where its car's motor is motores[m]
+}
+export interface Motor { nombre: string; clave: string }
+export interface TablaMotores {
+  titulo: string;
+  enlace: string;       // "Comparar otros motores"
+  volver: string;       // the link back to the main window
+  filas: FilaMotores[];
+  motores: Motor[];
+}
+
+/** What the view's command asks of the page (ui/FormularioMotores.h). */
+export interface FrenteMotores {
+  LeerMotor(coche: number): number;
+  LeerFila(fila: number): string;
+  LeerCasilla(fila: number): boolean;
+  EscribirResultado(texto: string): void;
+  MostrarGrafica(hay: boolean): void;
+}
 
 /** A row of a window's table (ui/Diseno.h); rows are named by their index. */
 export interface Fila {
@@ -64,6 +96,7 @@ export interface Tablas {
   cerrar: string;
   terminado: string;
   volverAEmpezar: string;
+  enlaceMotores: string;  // the link to the view "Otros motores"
   ventanas: Ventana[];  // 0 the main window, 1 the examples, 2 the formula
   menu: EntradaMenu[];
   campos: string[];     // the fields' names, by their number
@@ -131,6 +164,8 @@ export interface FrenteVelmora {
 
 export interface Modulo {
   frente: FrenteVelmora;
+  frenteMotores: FrenteMotores;
+  TipoFila: EnumTipoFila;
   Tipo: EnumTipo;
   TipoEntrada: EnumTipoEntrada;
   Orden: EnumOrden;
@@ -148,6 +183,11 @@ export interface Modulo {
   turno(): void;
   modalCerrado(): void;
   modalAbierto(): boolean;
+  tablaMotores(): TablaMotores;
+  entradaMotores(fila: number, largo: number, seleccion: number, entrante: string,
+    pegado: boolean): string | null;
+  graficaMotores(ancho: number, medidor: MedidorGrafica): Dibujo | null;
+  calcularMotores(): void;
 }
 
 declare global {

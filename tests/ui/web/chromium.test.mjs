@@ -90,56 +90,70 @@ test('una version nueva del sitio llega en una visita posterior', async () => {
   await rm(carpeta, { recursive: true });
 });
 
-// The picture in forced colours (a high-contrast theme) and in a dark
-// scheme: every text at 4.5:1 or more on the picture's background, and the
-// result box still outlined where colours are forced.
+// The picture of the main window's answer and of the view "Otros motores"
+// in forced colours (a high-contrast theme) and in a dark scheme: every
+// text at 4.5:1 or more on the picture's background, and the result box
+// still outlined where colours are forced.
 const CON_INTERES = '#txtPrecioCocheDiesel=2600000&txtConsumoMedioDiesel=6&txtPrecioLitroGasoil=115&' +
   'txtPrecioCocheGasolina=2300000&txtConsumoMedioGasolina=8&txtPrecioLitroGasolina=145&' +
   'txtKmAno=15000&txtInteres=5';
+const ELECTRICO = '#motores&c1Motor=electrico&c1Precio=35000&c1ConsumoKWh=16&c1PrecioKWhCasa=0%2C15&' +
+  'c1PrecioKWhFuera=0%2C45&c1CargaEnCasa=80&c2Motor=gasolina&c2Precio=25000&c2Consumo=6%2C5&' +
+  'c2PrecioLitro=1%2C55&kmAno=15000';
+const PAGINAS = [
+  { direccion: CON_INTERES, grafica: 'grafica', resultado: 'lblResultado' },
+  { direccion: ELECTRICO, grafica: 'grafica-motores', resultado: 'motoresResultado' },
+];
 test('la grafica se lee en colores forzados y en un esquema oscuro', async () => {
   for (const [forcedColors, colorScheme] of [['active', 'light'], ['active', 'dark'], ['none', 'dark']]) {
-    const p = await chromium.abrir({ forcedColors, colorScheme });
-    await p.ir(sitio.url + CON_INTERES);
-    await p.esperar(() => !document.getElementById('grafica').hidden);
-    const visto = await p.evaluar(() => {
-      const rgb = (c) => c.match(/[\d.]+/g).slice(0, 3).map(Number);
-      const luz = (c) => {
-        const [r, g, b] = rgb(c).map((v) => {
-          const s = v / 255;
-          return s <= 0.03928 ? s / 12.92 : ((s + 0.055) / 1.055) ** 2.4;
-        });
-        return 0.2126 * r + 0.7152 * g + 0.0722 * b;
-      };
-      const grafica = document.getElementById('grafica');
-      const fondo = luz(getComputedStyle(grafica).backgroundColor);
-      const textos = [...grafica.querySelectorAll('text, h2, p, th, td, caption')];
-      return {
-        bajos: textos.map((e) => {
-          const color = getComputedStyle(e)[e.tagName === 'text' ? 'fill' : 'color'];
-          const [a, b] = [luz(color), fondo].sort((x, y) => y - x);
-          return [e.textContent, (a + 0.05) / (b + 0.05)];
-        }).filter(([, contraste]) => contraste < 4.5),
-        borde: getComputedStyle(document.getElementById('lblResultado')).outlineStyle,
-      };
-    });
-    assert.deepEqual(visto.bajos, [], `${forcedColors} ${colorScheme}`);
-    if (forcedColors === 'active') assert.equal(visto.borde, 'solid');
-    await p.cerrar();
+    for (const pagina of PAGINAS) {
+      const p = await chromium.abrir({ forcedColors, colorScheme });
+      await p.ir(sitio.url + pagina.direccion);
+      await p.esperar((id) => document.getElementById(id)?.hidden === false, pagina.grafica);
+      const visto = await p.evaluar(({ grafica: id, resultado }) => {
+        const rgb = (c) => c.match(/[\d.]+/g).slice(0, 3).map(Number);
+        const luz = (c) => {
+          const [r, g, b] = rgb(c).map((v) => {
+            const s = v / 255;
+            return s <= 0.03928 ? s / 12.92 : ((s + 0.055) / 1.055) ** 2.4;
+          });
+          return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+        };
+        const grafica = document.getElementById(id);
+        const fondo = luz(getComputedStyle(grafica).backgroundColor);
+        const textos = [...grafica.querySelectorAll('text, h2, p, th, td, caption')];
+        return {
+          bajos: textos.map((e) => {
+            const color = getComputedStyle(e)[e.tagName === 'text' ? 'fill' : 'color'];
+            const [a, b] = [luz(color), fondo].sort((x, y) => y - x);
+            return [e.textContent, (a + 0.05) / (b + 0.05)];
+          }).filter(([, contraste]) => contraste < 4.5),
+          borde: getComputedStyle(document.getElementById(resultado)).outlineStyle,
+        };
+      }, pagina);
+      assert.deepEqual(visto.bajos, [], `${forcedColors} ${colorScheme} ${pagina.grafica}`);
+      if (forcedColors === 'active') assert.equal(visto.borde, 'solid');
+      await p.cerrar();
+    }
   }
 });
 
-// Printed, the worked example fits one A4 page, without the menu bar, with
-// the address that opens it again.
+// Printed, the worked example and a comparison of other motors each fit one
+// A4 page, without the menu bar or links, with the address that opens it
+// again.
 test('el ejemplo impreso cabe en una pagina', async () => {
-  const p = await chromium.abrir();
-  await p.ir(sitio.url + CON_INTERES);
-  await p.esperar(() => !document.getElementById('grafica').hidden);
-  const pdf = await p.playwright.pdf({ preferCSSPageSize: true });
-  assert.equal(pdf.toString('latin1').match(/\/Type\s*\/Page\b/g).length, 1);
-  await p.playwright.emulateMedia({ media: 'print' });
-  assert.deepEqual(await p.evaluar(() => [
-    getComputedStyle(document.querySelector('.barra-menus')).display,
-    document.querySelector('.direccion').checkVisibility() && document.querySelector('.direccion').textContent,
-  ]), ['none', sitio.url + CON_INTERES]);
-  await p.cerrar();
+  for (const pagina of PAGINAS) {
+    const p = await chromium.abrir();
+    await p.ir(sitio.url + pagina.direccion);
+    await p.esperar((id) => document.getElementById(id)?.hidden === false, pagina.grafica);
+    const pdf = await p.playwright.pdf({ preferCSSPageSize: true });
+    assert.equal(pdf.toString('latin1').match(/\/Type\s*\/Page\b/g).length, 1, pagina.grafica);
+    await p.playwright.emulateMedia({ media: 'print' });
+    assert.deepEqual(await p.evaluar(() => [
+      getComputedStyle(document.querySelector('.barra-menus')).display,
+      [...document.querySelectorAll('a')].filter((a) => a.checkVisibility()).length,
+      [...document.querySelectorAll('.direccion')].find((d) => d.checkVisibility())?.textContent,
+    ]), ['none', 0, sitio.url + pagina.direccion]);
+    await p.cerrar();
+  }
 });

@@ -1,9 +1,10 @@
 // Velmora's page as a user meets it, the same checks in Chromium, Firefox and
 // WebKit (entorno.mjs): the shared scenarios, the messages, the menus and the
 // keyboard, the fixed windows, the browser's language, the bound on a
-// field's text, "Salir", a phone's screen, an address that holds a
-// calculation, offline use and what the page asks for, the picture of an
-// answer, an accessibility check, and a page whose module cannot load.
+// field's text, "Salir", a phone's screen, the view "Otros motores", an
+// address that holds a calculation, offline use and what the page asks for,
+// the picture of an answer, an accessibility check, and a page whose module
+// cannot load.
 import { describe, test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
@@ -11,6 +12,40 @@ import { createRequire } from 'node:module';
 import { servir, motor, MOTORES, compartidos, fila } from './entorno.mjs';
 const EJEMPLO = fila(compartidos.escenarios[0].textos);
 const resultado = () => document.getElementById('lblResultado').textContent;
+
+// What a phone shows of the window `ventana`: whether it is in one column,
+// what reaches past its edge, its fields' (`campos`) smallest text, the
+// texts under 12 px, the captions cut, the controls under 44 x 44.
+function comoEnUnMovil({ ventana, campos }) {
+  // A text's size as drawn: inside a picture, as the picture is scaled.
+  const tam = (e) => {
+    const svg = e.closest('svg');
+    const escala = svg ? svg.getBoundingClientRect().width / svg.viewBox.baseVal.width : 1;
+    return parseFloat(getComputedStyle(e).fontSize) * escala;
+  };
+  const conTexto = [...document.querySelectorAll('body *')].filter((e) => e.checkVisibility() &&
+    [...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim()));
+  // A check box is pressed through its caption, the label around it.
+  const tocables = [...document.querySelectorAll('input, button:not([tabindex="-1"]), select')]
+    .filter((e) => e.checkVisibility()).map((e) => (e.type === 'checkbox' && e.closest('label')) || e);
+  const v = document.getElementById(ventana);
+  return {
+    ancho: document.documentElement.scrollWidth,
+    vista: innerWidth,
+    enColumna: v.querySelector('.cliente-motores')
+      ? getComputedStyle(v.querySelector('.cliente-motores')).gridTemplateColumns.split(' ').length === 1
+      : v.classList.contains('en-columna'),
+    // Nothing reaches past the window's edge (a scroll bar that came
+    // with the column narrows the page).
+    desborda: v.scrollWidth - v.clientWidth,
+    campos: Math.min(...[...v.querySelectorAll(campos)].filter((e) => e.checkVisibility()).map(tam)),
+    pequenos: conTexto.filter((e) => tam(e) < 12).map((e) => `${e.id || e.tagName} ${tam(e)}`),
+    cortados: [...document.querySelectorAll('.etiqueta, legend, .boton, label')]
+      .filter((e) => e.checkVisibility() && e.scrollWidth > e.clientWidth + 1 && e.textContent).map((e) => e.id || e.textContent),
+    chicos: tocables.map((e) => [e.id || e.textContent, e.getBoundingClientRect()])
+      .filter(([, r]) => r.width < 44 || r.height < 44).map(([n]) => n),
+  };
+}
 
 for (const nombre of MOTORES) {
   describe(nombre, () => {
@@ -215,32 +250,7 @@ for (const nombre of MOTORES) {
       await p.escribirTodos(EJEMPLO);
       await p.pulsar('#cmdCalcular');
       await p.esperar(() => document.getElementById('lblResultado').textContent === '63829');
-      const visto = await p.evaluar(() => {
-        // A text's size as drawn: inside a picture, as the picture is scaled.
-        const tam = (e) => {
-          const svg = e.closest('svg');
-          const escala = svg ? svg.getBoundingClientRect().width / svg.viewBox.baseVal.width : 1;
-          return parseFloat(getComputedStyle(e).fontSize) * escala;
-        };
-        const conTexto = [...document.querySelectorAll('body *')].filter((e) => e.checkVisibility() &&
-          [...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim()));
-        const tocables = [...document.querySelectorAll('input, button:not([tabindex="-1"]), select')]
-          .filter((e) => e.checkVisibility());
-        return {
-          ancho: document.documentElement.scrollWidth,
-          vista: innerWidth,
-          enColumna: document.getElementById('Velmora').classList.contains('en-columna'),
-          // Nothing reaches past the window's edge (a scroll bar that came
-          // with the column narrows the page).
-          desborda: document.getElementById('Velmora').scrollWidth - document.getElementById('Velmora').clientWidth,
-          campos: Math.min(...[...document.querySelectorAll('.campo')].map(tam)),
-          pequenos: conTexto.filter((e) => tam(e) < 12).map((e) => `${e.id || e.tagName} ${tam(e)}`),
-          cortados: [...document.querySelectorAll('.etiqueta, legend, .boton')]
-            .filter((e) => e.scrollWidth > e.clientWidth + 1 && e.textContent).map((e) => e.id),
-          chicos: tocables.map((e) => [e.id || e.textContent, e.getBoundingClientRect()])
-            .filter(([, r]) => r.width < 44 || r.height < 44).map(([n]) => n),
-        };
-      });
+      const visto = await p.evaluar(comoEnUnMovil, { ventana: 'Velmora', campos: '.campo' });
       assert.ok(visto.enColumna);
       assert.equal(visto.desborda, 0);
       assert.ok(visto.ancho <= visto.vista, `${visto.ancho} > ${visto.vista}`);
@@ -258,6 +268,83 @@ for (const nombre of MOTORES) {
       });
       assert.equal(lineas, 4);
       await p.cerrar();
+    });
+
+    // "Otros motores": opened by its link, each shared comparison played as
+    // a user does (motors picked, every other field emptied, the figures
+    // typed), its years and picture; the way back by the link and by the
+    // browser's Back; the address that reopens a comparison; an
+    // accessibility check; a phone.
+    test('otros motores', async () => {
+      const p = await abrir();
+      const vista = () => {
+        const v = document.getElementById('OtrosMotores');
+        return v && v.checkVisibility() && !document.getElementById('Velmora').checkVisibility();
+      };
+      await p.pulsar('.enlace-motores');
+      await p.esperar(vista);
+      assert.equal(await p.evaluar(() => document.title), 'Otros motores');
+      // Every control named by its caption, every group by its frame.
+      assert.deepEqual(await p.evaluar(() => [...document.querySelectorAll('#OtrosMotores select, ' +
+        '#OtrosMotores input, #OtrosMotores button, #OtrosMotores fieldset')].filter((e) =>
+        !(e.labels?.[0]?.textContent || e.querySelector('legend')?.textContent || e.textContent).trim())
+        .map((e) => e.id)), []);
+      assert.equal(await p.evaluar(() => document.getElementById('motoresResultado').getAttribute('role')),
+        'status');
+      const resultado = () => document.getElementById('motoresResultado').textContent;
+      for (const e of compartidos.motores) {
+        await p.evaluar((motores) => {
+          document.querySelectorAll('#OtrosMotores input').forEach((c) => {
+            if (c.type === 'checkbox') c.checked = false;
+            else c.value = '';
+          });
+          motores.forEach((nombre, i) => {
+            const s = document.getElementById(`c${i + 1}Motor`);
+            s.value = [...s.options].find((o) => o.text === nombre).value;
+            s.dispatchEvent(new Event('change'));
+          });
+        }, e.motores);
+        const antes = await p.evaluar(resultado);
+        await p.escribirTodos(e.textos);
+        await p.pulsar('#motoresCalcular');
+        if (e.mensaje) {
+          assert.deepEqual(await p.modal(), { nombre: 'Velmora', texto: e.mensaje, botones: ['Aceptar'] },
+            e.nombre);
+          await p.cerrarModal();
+          assert.equal(await p.evaluar(resultado), antes, e.nombre);
+          continue;
+        }
+        await p.esperar((r) => document.getElementById('motoresResultado').textContent === r &&
+          !document.getElementById('grafica-motores').hidden, e.resultado);
+        const frases = await p.texto('#grafica-motores');
+        assert.match(frases, new RegExp(`${Number(e.resultado).toLocaleString('es-ES')} km`), e.nombre);
+        if (e.textos.kmAno) assert.match(frases, /A 15\.000 km al año, son [\d,]+ años/, e.nombre);
+      }
+      const axe = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+      await p.ejecutar(axe);
+      assert.deepEqual(await p.evaluar(() => window.axe.run(document).then((r) => r.violations
+        .map((v) => `${v.id}: ${v.nodes.map((n) => n.target)}`))), []);
+      // The last comparison, in the address: another page opens it again.
+      const direccion = await p.evaluar(() => location.href);
+      assert.match(direccion, /#motores&c1Motor=diesel&/);
+      await p.pulsar('.volver');
+      await p.esperar(() => document.getElementById('Velmora').checkVisibility());
+      assert.equal(await p.evaluar(() => document.title), 'Amortización Diesel v1.0');
+      await p.ir(direccion);
+      await p.esperar(vista);
+      await p.evaluar(() => history.back());
+      await p.esperar(() => document.getElementById('Velmora').checkVisibility());
+      await p.cerrar();
+      const movil = await abrir({ ancho: 360, alto: 640, movil: true }, direccion);
+      await movil.esperar((r) => document.getElementById('motoresResultado').textContent === r,
+        compartidos.motores.at(-1).resultado);
+      const visto = await movil.evaluar(comoEnUnMovil, { ventana: 'OtrosMotores', campos: '.campo-motores, .motor' });
+      assert.ok(visto.enColumna);
+      assert.equal(visto.desborda, 0);
+      assert.ok(visto.ancho <= visto.vista, `${visto.ancho} > ${visto.vista}`);
+      assert.ok(visto.campos >= 16, `fields of ${visto.campos} px`);
+      assert.deepEqual([visto.pequenos, visto.cortados, visto.chicos], [[], [], []]);
+      await movil.cerrar();
     });
 
     test('una direccion que lleva un calculo lo rellena y lo calcula', async () => {
