@@ -14,13 +14,13 @@ namespace {
 // rounds to it, is not an overflow.
 constexpr double kLimiteSimple = 0x1.ffffffp127;
 
-// Reads one field with one of the two conversions, naming the field in any
-// error the conversion gives.
-using Conversion = Intento<double> (*)(std::string_view, const ConfiguracionRegional&);
-
-Intento<double> Leer(const TextosCampos& textos, IdCampo campo, Conversion convertir,
+// Reads field `campo` by its conversion (the car fields strictly, the
+// interest fields by their initial number), naming the field in any error.
+Intento<double> Leer(const TextosCampos& textos, IdCampo campo,
                      const ConfiguracionRegional& config) {
-    const Intento<double> leido = convertir(textos[campo], config);
+    const bool inicial = DatosDe(campo).seccion == Seccion::Interes;
+    const Intento<double> leido =
+        inicial ? NumeroInicial(textos[campo], config) : NumeroEstricto(textos[campo], config);
     if (!leido.Bien()) return ErrorCalculo(leido.Error().Tipo(), campo);
     return leido;
 }
@@ -38,26 +38,25 @@ Intento<float> Dividir(float dividendo, const Amortizacion& a) {
 }
 
 // Steps shared by both formulas: price difference, the two costs per
-// kilometre and the distance without interest, every car figure read
-// strictly, in this order; the first error ends them.
-Intento<Amortizacion> SinInteres(const TextosCampos& textos, const ConfiguracionRegional& config) {
+// kilometre and the distance without interest, every car figure taken in
+// this order; the first error ends them.
+Intento<Amortizacion> SinInteres(const CamposLeidos& campos) {
     using enum IdCampo;
-    const auto leer = [&](IdCampo campo) { return Leer(textos, campo, NumeroEstricto, config); };
-    const auto pcd = leer(txtPrecioCocheDiesel);
+    const auto& pcd = campos[txtPrecioCocheDiesel];
     if (!pcd.Bien()) return pcd.Error();
-    const auto pcg = leer(txtPrecioCocheGasolina);
+    const auto& pcg = campos[txtPrecioCocheGasolina];
     if (!pcg.Bien()) return pcg.Error();
     const auto d = Estrechado(pcd.Valor() - pcg.Valor());
     if (!d.Bien()) return d.Error();
-    const auto pg = leer(txtPrecioLitroGasolina);
+    const auto& pg = campos[txtPrecioLitroGasolina];
     if (!pg.Bien()) return pg.Error();
-    const auto cmg = leer(txtConsumoMedioGasolina);
+    const auto& cmg = campos[txtConsumoMedioGasolina];
     if (!cmg.Bien()) return cmg.Error();
     const auto cg = Comprobado(cmg.Valor() * pg.Valor() / 100.0);
     if (!cg.Bien()) return cg.Error();
-    const auto pgas = leer(txtPrecioLitroGasoil);
+    const auto& pgas = campos[txtPrecioLitroGasoil];
     if (!pgas.Bien()) return pgas.Error();
-    const auto cmd = leer(txtConsumoMedioDiesel);
+    const auto& cmd = campos[txtConsumoMedioDiesel];
     if (!cmd.Bien()) return cmd.Error();
     const auto cd = Estrechado(cmd.Valor() * pgas.Valor() / 100.0);
     if (!cd.Bien()) return cd.Error();
@@ -104,24 +103,39 @@ Intento<Amortizacion> CargarInteres(Amortizacion a, float anos, double tasa) {
     return a;
 }
 
-Intento<Amortizacion> CalcularResultado(const TextosCampos& textos,
-                                        const ConfiguracionRegional& config) {
-    return SinInteres(textos, config);
+CamposLeidos::CamposLeidos(const TextosCampos& textos, const ConfiguracionRegional& config)
+    : hayKmAno_(EsNumerico(textos[IdCampo::txtKmAno], config)),
+      conInteres_(hayKmAno_ && EsNumerico(textos[IdCampo::txtInteres], config)) {
+    leidos_.reserve(kNumeroCampos);
+    for (const Campo& campo : kCampos) leidos_.push_back(Leer(textos, campo.id, config));
 }
 
-Intento<Amortizacion> CalcularResultadoInteres(const TextosCampos& textos,
-                                               const ConfiguracionRegional& config) {
-    const auto a = SinInteres(textos, config);
+Intento<Amortizacion> CalcularResultado(const CamposLeidos& campos) {
+    return SinInteres(campos);
+}
+
+Intento<Amortizacion> CalcularResultado(const TextosCampos& textos,
+                                        const ConfiguracionRegional& config) {
+    return SinInteres(CamposLeidos(textos, config));
+}
+
+Intento<Amortizacion> CalcularResultadoInteres(const CamposLeidos& campos) {
+    const auto a = SinInteres(campos);
     if (!a.Bien()) return a;
-    const auto km = Leer(textos, IdCampo::txtKmAno, NumeroInicial, config);
+    const auto& km = campos[IdCampo::txtKmAno];
     if (!km.Bien()) return km.Error();
     // Only a distance a year of 0 divides on its own.
     if (km.Valor() == 0.0) return ErrorCalculo(TipoError::DivisionPorCero, IdCampo::txtKmAno);
     const auto anos = AnosHastaAmortizar(a.Valor(), km.Valor());
     if (!anos.Bien()) return anos.Error();
-    const auto tasa = Leer(textos, IdCampo::txtInteres, NumeroInicial, config);
+    const auto& tasa = campos[IdCampo::txtInteres];
     if (!tasa.Bien()) return tasa.Error();
     return CargarInteres(a.Valor(), anos.Valor(), tasa.Valor());
+}
+
+Intento<Amortizacion> CalcularResultadoInteres(const TextosCampos& textos,
+                                               const ConfiguracionRegional& config) {
+    return CalcularResultadoInteres(CamposLeidos(textos, config));
 }
 
 float Corrije(float valor) {

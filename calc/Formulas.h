@@ -95,12 +95,12 @@ Intento<Amortizacion> CargarInteres(Amortizacion a, float anos, double tasa);
 // the kilometres a year). So a picture tells how far each price may move
 // before the answer changes.
 struct Energia {
-    std::string nombre;  // "el litro de gasolina", "el kWh en casa"
+    std::string_view nombre;  // "el litro de gasolina", "el kWh en casa"
     double precio;
     double porKm;  // what a kilometre takes of it: the cost a km is porKm * precio + ...
 };
 struct CocheCalculado {
-    std::string nombre;  // "el diésel", "el de gasolina", "el híbrido"
+    std::string_view nombre;  // "el diésel", "el de gasolina", "el híbrido"
     std::vector<Energia> energias;
     double fijoPorKm = 0;
 };
@@ -112,18 +112,43 @@ struct Calculo {
     std::array<CocheCalculado, 2> coches;  // car 1, car 2
 };
 
-// Reads the six car fields with NumeroEstricto (PCD, PCG, PG, CMG, PGas,
-// CMD, in that order). Fails with ErrorCalculo: a conversion error naming
-// the field, an overflow (naming the field when a figure itself is too
-// large), or a division by zero when both cars cost the same per kilometre
-// (Amortizar).
+// The eight fields as the formulas read them: the six car fields with
+// NumeroEstricto, the kilometres a year and the rate with NumeroInicial;
+// each its value or an error that names the field. Read once, the figures
+// of a request can be taken again with other prices of a litre (a replay
+// over the prices of past weeks, Repeticion.h): a price put in place of
+// its text is the value that text would have read.
+class CamposLeidos {
+  public:
+    CamposLeidos(const TextosCampos& textos, const ConfiguracionRegional& config);
+
+    const Intento<double>& operator[](IdCampo campo) const {
+        return leidos_[static_cast<std::size_t>(campo)];
+    }
+    void Poner(IdCampo campo, double valor) { leidos_[static_cast<std::size_t>(campo)] = valor; }
+    // Whether the kilometres a year are a number, and the rate too (the
+    // interest formula runs): the texts' say, not a value's.
+    bool HayKmAno() const { return hayKmAno_; }
+    bool ConInteres() const { return conInteres_; }
+
+  private:
+    std::vector<Intento<double>> leidos_;  // by IdCampo
+    bool hayKmAno_, conInteres_;
+};
+
+// Takes the six car figures (PCD, PCG, PG, CMG, PGas, CMD, in that order).
+// Fails with the first ErrorCalculo: a conversion error naming the field,
+// an overflow (naming the field when a figure itself is too large), or a
+// division by zero when both cars cost the same per kilometre (Amortizar).
+Intento<Amortizacion> CalcularResultado(const CamposLeidos& campos);
 Intento<Amortizacion> CalcularResultado(const TextosCampos& textos,
                                         const ConfiguracionRegional& config);
 
-// Reads the six car fields as CalcularResultado does (a typo is an error,
-// never a 0), the kilometres a year and the rate with NumeroInicial.
-// Fails as CalcularResultado, and with a division by zero naming txtKmAno
-// when the distance per year is 0.
+// Takes the six car figures as CalcularResultado does (a typo is an error,
+// never a 0), then the kilometres a year and the rate. Fails as
+// CalcularResultado, and with a division by zero naming txtKmAno when the
+// distance per year is 0.
+Intento<Amortizacion> CalcularResultadoInteres(const CamposLeidos& campos);
 Intento<Amortizacion> CalcularResultadoInteres(const TextosCampos& textos,
                                                const ConfiguracionRegional& config);
 

@@ -25,7 +25,7 @@ std::vector<Limite> LimitesDe(const Calculo& calculo) {
             }
             const double limite = (coste[1 - coche] - resto) / e.porKm;
             if (limite > 0 && std::isfinite(limite)) {
-                limites.push_back({e.nombre, coche, e.precio, limite});
+                limites.push_back({std::string(e.nombre), coche, e.precio, limite});
             }
         }
     }
@@ -56,7 +56,7 @@ Grafica GraficaDe(const Calculo& calculo, const ConfiguracionRegional& config) {
     g.textoDistancia = TextoDeSimple(float(g.distancia), config);
     g.kmAno = calculo.kmAno;
     if (cruzan && g.kmAno && *g.kmAno > 0) g.anos = g.distancia / *g.kmAno;
-    g.nombres = {calculo.coches[0].nombre, calculo.coches[1].nombre};
+    g.nombres = {std::string(calculo.coches[0].nombre), std::string(calculo.coches[1].nombre)};
     g.costeKm = {c1, a.costeKm2};
     g.limites = LimitesDe(calculo);
     return g;

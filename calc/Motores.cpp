@@ -19,18 +19,6 @@ std::string Citado(std::string_view etiqueta) {
     return "«" + std::string(etiqueta) + "»";
 }
 
-// The energy a liquid fuel of motor `m` is sold by.
-std::string Litro(Motor m) {
-    switch (m) {
-        case Motor::Diesel:
-            return "el litro de gasóleo";
-        case Motor::GLP:
-            return "el litro de GLP";
-        default:
-            return "el litro de gasolina";
-    }
-}
-
 // A step of the formulas: its faults said as the main window says them,
 // without naming a figure.
 template <typename T>
@@ -47,11 +35,11 @@ Mensaje KmCero() {
     return {"El dato " + Citado(kEtiquetaKmAno) + " no puede ser 0."};
 }
 
-// Reads the comparison's texts by the main window's rules, and says what
-// is wrong with them in a message that names the car and the figure.
+// The comparison's figures as read (CifrasLeidas), and what is wrong with
+// them said in a message that names the car and the figure.
 class Lector {
   public:
-    Lector(const TextosComparacion& t, const ConfiguracionRegional& c) : t_(t), config_(c) {}
+    Lector(const TextosComparacion& t, const CifrasLeidas& cifras) : t_(t), cifras_(cifras) {}
 
     std::string Figura(int coche, Dato d) const {
         return FiguraDelCoche(coche, t_.coches[std::size_t(coche)].motor, d);
@@ -65,14 +53,14 @@ class Lector {
                 continue;
             }
             // The price away from home, where all is charged at home.
-            if (d.dato == Dato::PrecioKWhFuera && TodoEnCasa(c)) continue;
+            if (d.dato == Dato::PrecioKWhFuera && TodoEnCasa(coche)) continue;
             return Mensaje{"Falta el dato " + Figura(coche, d.dato) + "."};
         }
         return std::nullopt;
     }
 
     Paso<double> Leer(int coche, Dato d) const {
-        const auto leido = NumeroEstricto(t_.coches[std::size_t(coche)][d], config_);
+        const auto& leido = cifras_(coche, d);
         if (!leido.Bien()) {
             return Mensaje{"El dato " + Figura(coche, d) +
                            (leido.Error().Tipo() == TipoError::Conversion
@@ -88,27 +76,24 @@ class Lector {
 
     bool Tiene(int coche, Dato d) const { return !t_.coches[std::size_t(coche)][d].empty(); }
 
-    // The kilometres a year where they are a number, read as the main
-    // window reads its interest fields.
-    bool HayKmAno() const { return EsNumerico(t_.kmAno, config_); }
-    Paso<double> KmAno() const { return Uso(t_.kmAno, kEtiquetaKmAno); }
-    Paso<double> Interes() const { return Uso(t_.interes, kEtiquetaInteres); }
-    bool ConInteres() const { return HayKmAno() && EsNumerico(t_.interes, config_); }
+    bool HayKmAno() const { return cifras_.HayKmAno(); }
+    Paso<double> KmAno() const { return Uso(cifras_.KmAno(), kEtiquetaKmAno); }
+    Paso<double> Interes() const { return Uso(cifras_.Interes(), kEtiquetaInteres); }
+    bool ConInteres() const { return cifras_.ConInteres(); }
 
   private:
-    bool TodoEnCasa(const TextosCoche& c) const {
-        const auto carga = NumeroEstricto(c[Dato::CargaEnCasa], config_);
+    bool TodoEnCasa(int coche) const {
+        const auto& carga = cifras_(coche, Dato::CargaEnCasa);
         return carga.Bien() && carga.Valor() == 100;
     }
 
-    Paso<double> Uso(const std::string& texto, std::string_view etiqueta) const {
-        const auto leido = NumeroInicial(texto, config_);
+    static Paso<double> Uso(const Intento<double>& leido, std::string_view etiqueta) {
         if (!leido.Bien()) return Mensaje{"El dato " + Citado(etiqueta) + " es demasiado grande."};
         return leido.Valor();
     }
 
     const TextosComparacion& t_;
-    const ConfiguracionRegional& config_;
+    const CifrasLeidas& cifras_;
 };
 
 // The steps of a comparison, in the main window's order: the figures each
@@ -117,7 +102,7 @@ class Lector {
 // are numbers. The first message ends them.
 class Comparacion {
   public:
-    Comparacion(const TextosComparacion& t, const ConfiguracionRegional& c) : t_(t), l_(t, c) {}
+    Comparacion(const TextosComparacion& t, const CifrasLeidas& cifras) : t_(t), l_(t, cifras) {}
 
     Paso<Calculo> Calcular() {
         for (int coche : {0, 1}) {
@@ -185,7 +170,7 @@ class Comparacion {
         if (!precio.Bien()) return precio;
         const auto litros = Litros(coche, m);
         if (!litros.Bien()) return litros;
-        calculado.energias.push_back({Litro(m), precio.Valor(), litros.Valor() / 100});
+        calculado.energias.push_back({NombreDelLitro(m), precio.Valor(), litros.Valor() / 100});
         return litros.Valor() * precio.Valor() / 100.0;
     }
 
@@ -223,7 +208,8 @@ class Comparacion {
         }
         const double precio = v[0], electrico = v[1], kwh = v[2], e = v[3];
         if (e < 100)
-            calculado.energias.push_back({Litro(m), precio, litros.Valor() * (100 - e) / 1e4});
+            calculado.energias.push_back(
+                {NombreDelLitro(m), precio, litros.Valor() * (100 - e) / 1e4});
         if (e > 0) calculado.energias.push_back({"el kWh", kwh, electrico * e / 1e4});
         return (litros.Valor() * precio * (100 - e) + electrico * kwh * e) / 100.0 / 100.0;
     }
@@ -256,14 +242,18 @@ class Comparacion {
     const Lector l_;
 };
 
-std::variant<Calculo, Mensaje> Calcular(const TextosComparacion& textos,
-                                        const ConfiguracionRegional& config) {
-    const auto calculo = Comparacion(textos, config).Calcular();
-    if (!calculo.Bien()) return calculo.Error();
-    return calculo.Valor();
-}
-
 }  // namespace
+
+std::string_view NombreDelLitro(Motor m) {
+    switch (m) {
+        case Motor::Diesel:
+            return "el litro de gasóleo";
+        case Motor::GLP:
+            return "el litro de GLP";
+        default:
+            return "el litro de gasolina";
+    }
+}
 
 std::string FiguraDelCoche(int coche, Motor motor, Dato dato) {
     return Citado(DatosDe(dato).etiqueta) + " del coche " + std::to_string(coche + 1) + " (" +
@@ -281,22 +271,40 @@ std::string MensajeDemasiadoLargo(std::string_view figura) {
            ": admite como mucho " + largo + " caracteres. El dato no ha cambiado.";
 }
 
-std::string NombreDelCoche(const TextosComparacion& textos, int coche) {
-    if (textos.coches[0].motor == textos.coches[1].motor) {
-        return "el coche " + std::to_string(coche + 1);
+std::string_view NombreDelCoche(const TextosComparacion& textos, int coche) {
+    if (textos.coches[0].motor == textos.coches[1].motor)
+        return coche == 0 ? "el coche 1" : "el coche 2";
+    return DatosDe(textos.coches[std::size_t(coche)].motor).articulo;
+}
+
+CifrasLeidas::CifrasLeidas(const TextosComparacion& textos, const ConfiguracionRegional& config) {
+    leidos_.reserve(2 * kNumeroDatos + 2);
+    for (const TextosCoche& coche : textos.coches) {
+        for (const std::string& texto : coche.datos)
+            leidos_.push_back(NumeroEstricto(texto, config));
     }
-    return std::string(DatosDe(textos.coches[std::size_t(coche)].motor).articulo);
+    leidos_.push_back(NumeroInicial(textos.kmAno, config));
+    hayKmAno_ = EsNumerico(textos.kmAno, config);
+    conInteres_ = hayKmAno_ && EsNumerico(textos.interes, config);
+    leidos_.push_back(NumeroInicial(textos.interes, config));
 }
 
 std::variant<Calculo, Mensaje> CalcularMotores(const TextosComparacion& textos,
                                                const ConfiguracionRegional& config) {
-    return Calcular(textos, config);
+    return CalcularMotores(textos, CifrasLeidas(textos, config));
+}
+
+std::variant<Calculo, Mensaje> CalcularMotores(const TextosComparacion& textos,
+                                               const CifrasLeidas& cifras) {
+    const auto calculo = Comparacion(textos, cifras).Calcular();
+    if (!calculo.Bien()) return calculo.Error();
+    return calculo.Valor();
 }
 
 Respuesta ResponderMotores(const TextosComparacion& textos, const ConfiguracionRegional& config) {
-    const auto calculo = Calcular(textos, config);
+    const auto calculo = CalcularMotores(textos, config);
     const auto* c = std::get_if<Calculo>(&calculo);
-    const std::string uno = NombreDelCoche(textos, 0), otro = NombreDelCoche(textos, 1);
+    const std::string uno(NombreDelCoche(textos, 0)), otro(NombreDelCoche(textos, 1));
     const MensajesDelCaso mensajes{
         [&] {
             return Capitalizado(uno) + " no se amortiza nunca: gasta más por kilómetro que " +

@@ -34,8 +34,10 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "ConfiguracionRegional.h"
+#include "ErrorCalculo.h"
 #include "Formulas.h"
 #include "OperacionCalcular.h"
 
@@ -62,22 +64,30 @@ inline constexpr std::size_t kNumeroDatos = 11;
 // The use of both cars.
 enum class DatoUso { KmAno, Interes };
 
+// The fuel of a litre whose price Spain's pump prices give week by week
+// (PreciosReales.h); LPG and electricity have none there.
+enum class Combustible { Ninguno, Gasoleo, Gasolina };
+
 struct DatosDeMotor {
     Motor motor;
-    std::string_view nombre;    // as the drop-down lists it: "Híbrido enchufable"
-    std::string_view articulo;  // as a sentence names a car: "el híbrido enchufable"
+    std::string_view nombre;        // as the drop-down lists it: "Híbrido enchufable"
+    std::string_view articulo;      // as a sentence names a car: "el híbrido enchufable"
+    std::string_view demostrativo;  // as a sentence points at it: "este híbrido enchufable"
     // The share the EEA measured above the official litres, in percent;
     // 0 where there is none (LPG, electricity).
     double litrosReales;
+    Combustible combustible;  // what its litre is (a plug-in's: petrol)
 };
 
 inline constexpr DatosDeMotor kMotores[] = {
-    {Motor::Diesel, "Diésel", "el diésel", 18.2},
-    {Motor::Gasolina, "Gasolina", "el de gasolina", 19.8},
-    {Motor::Hibrido, "Híbrido", "el híbrido", 19.8},
-    {Motor::HibridoEnchufable, "Híbrido enchufable", "el híbrido enchufable", 19.8},
-    {Motor::Electrico, "Eléctrico", "el eléctrico", 0},
-    {Motor::GLP, "GLP", "el de GLP", 0},
+    {Motor::Diesel, "Diésel", "el diésel", "este diésel", 18.2, Combustible::Gasoleo},
+    {Motor::Gasolina, "Gasolina", "el de gasolina", "este coche de gasolina", 19.8,
+     Combustible::Gasolina},
+    {Motor::Hibrido, "Híbrido", "el híbrido", "este híbrido", 19.8, Combustible::Gasolina},
+    {Motor::HibridoEnchufable, "Híbrido enchufable", "el híbrido enchufable",
+     "este híbrido enchufable", 19.8, Combustible::Gasolina},
+    {Motor::Electrico, "Eléctrico", "el eléctrico", "este eléctrico", 0, Combustible::Ninguno},
+    {Motor::GLP, "GLP", "el de GLP", "este coche de GLP", 0, Combustible::Ninguno},
 };
 inline constexpr std::size_t kNumeroMotores = std::size(kMotores);
 
@@ -161,10 +171,42 @@ struct TextosComparacion {
 // The comparison's outcome (a result, or one message) and the picture of it.
 Respuesta ResponderMotores(const TextosComparacion& textos, const ConfiguracionRegional& config);
 
-// The road up to the figures, for a replay over other prices: the message
-// it ends with, or what it found.
+// Every figure of both cars and the use, read once as a comparison reads
+// them (each car's figures strictly, the use's by their initial number):
+// a replay over past weeks' prices (Repeticion.h) reads them once and puts
+// another price of a litre in place of a car's text, the value that text
+// would have read.
+class CifrasLeidas {
+  public:
+    CifrasLeidas(const TextosComparacion& textos, const ConfiguracionRegional& config);
+
+    const Intento<double>& operator()(int coche, Dato d) const { return leidos_[Indice(coche, d)]; }
+    void Poner(int coche, Dato d, double valor) { leidos_[Indice(coche, d)] = valor; }
+    const Intento<double>& KmAno() const { return leidos_[2 * kNumeroDatos]; }
+    const Intento<double>& Interes() const { return leidos_[2 * kNumeroDatos + 1]; }
+    // Whether Km al año is a number, and Interés anual too, as the main
+    // window reads its interest fields.
+    bool HayKmAno() const { return hayKmAno_; }
+    bool ConInteres() const { return conInteres_; }
+
+  private:
+    static std::size_t Indice(int coche, Dato d) {
+        return std::size_t(coche) * kNumeroDatos + static_cast<std::size_t>(d);
+    }
+    // Car 1's figures by Dato, car 2's, the kilometres a year, the rate.
+    std::vector<Intento<double>> leidos_;
+    bool hayKmAno_, conInteres_;
+};
+
+// The road up to the figures: the message it ends with, or what it found;
+// from the texts, or from their figures already read.
 std::variant<Calculo, Mensaje> CalcularMotores(const TextosComparacion& textos,
                                                const ConfiguracionRegional& config);
+std::variant<Calculo, Mensaje> CalcularMotores(const TextosComparacion& textos,
+                                               const CifrasLeidas& cifras);
+
+// The energy a liquid fuel of motor `m` is sold by: "el litro de gasolina".
+std::string_view NombreDelLitro(Motor m);
 
 // A figure as a message names it: "«Precio» del coche 1 (Diésel)", "«Km al
 // año»".
@@ -176,6 +218,6 @@ std::string MensajeDemasiadoLargo(std::string_view figura);
 
 // How a sentence names car `coche` (0 or 1) of `textos`: by its motor ("el
 // híbrido"), or "el coche 1" and "el coche 2" where both have the same one.
-std::string NombreDelCoche(const TextosComparacion& textos, int coche);
+std::string_view NombreDelCoche(const TextosComparacion& textos, int coche);
 
 }  // namespace velmora

@@ -19,32 +19,25 @@ bool FaltaAlguno(const TextosCampos& textos, Seccion seccion) {
 }
 
 // What the main window's cars are made of, for the picture: the diesel's
-// and the petrol's litre, as the formula read them. (They were read before
-// without an error.)
-void Coches(const TextosCampos& textos, const ConfiguracionRegional& config, Calculo& c) {
-    const auto leer = [&](IdCampo campo) { return NumeroEstricto(textos[campo], config).Valor(); };
+// and the petrol's litre, as the formula took them (without an error).
+void Coches(const CamposLeidos& campos, Calculo& c) {
+    const auto cifra = [&](IdCampo campo) { return campos[campo].Valor(); };
     c.coches[0] = {"el diésel",
-                   {{"el litro de gasóleo", leer(IdCampo::txtPrecioLitroGasoil),
-                     leer(IdCampo::txtConsumoMedioDiesel) / 100}}};
+                   {{"el litro de gasóleo", cifra(IdCampo::txtPrecioLitroGasoil),
+                     cifra(IdCampo::txtConsumoMedioDiesel) / 100}}};
     c.coches[1] = {"el de gasolina",
-                   {{"el litro de gasolina", leer(IdCampo::txtPrecioLitroGasolina),
-                     leer(IdCampo::txtConsumoMedioGasolina) / 100}}};
-}
-
-// The kilometres a year where they are a number (read as the interest
-// formula reads them), to tell the distance in years; nothing where they
-// are not, or are too large.
-std::optional<double> KmAno(const TextosCampos& textos, const ConfiguracionRegional& config) {
-    const std::string& km = textos[IdCampo::txtKmAno];
-    if (!EsNumerico(km, config)) return std::nullopt;
-    const auto leido = NumeroInicial(km, config);
-    return leido.Bien() ? std::optional<double>(leido.Valor()) : std::nullopt;
+                   {{"el litro de gasolina", cifra(IdCampo::txtPrecioLitroGasolina),
+                     cifra(IdCampo::txtConsumoMedioGasolina) / 100}}};
 }
 
 }  // namespace
 
 std::variant<Calculo, Mensaje> Calcular(const TextosCampos& textos,
                                         const ConfiguracionRegional& config) {
+    return Calcular(textos, CamposLeidos(textos, config));
+}
+
+std::variant<Calculo, Mensaje> Calcular(const TextosCampos& textos, const CamposLeidos& campos) {
     for (const DatosSeccion& seccion : kSecciones) {
         if (seccion.obligatoria && FaltaAlguno(textos, seccion.seccion)) {
             return Mensaje{MensajeFaltanDatos(seccion.seccion)};
@@ -53,16 +46,18 @@ std::variant<Calculo, Mensaje> Calcular(const TextosCampos& textos,
 
     // The interest fields are optional: both must be numbers for the
     // interest formula to run, and nothing is said when they are not.
-    const bool conInteres = EsNumerico(textos[IdCampo::txtKmAno], config) &&
-                            EsNumerico(textos[IdCampo::txtInteres], config);
-    const auto a =
-        conInteres ? CalcularResultadoInteres(textos, config) : CalcularResultado(textos, config);
+    const bool hayKm = campos.HayKmAno();
+    const bool conInteres = campos.ConInteres();
+    const auto a = conInteres ? CalcularResultadoInteres(campos) : CalcularResultado(campos);
     if (!a.Bien()) return Mensaje{MensajeDeError(a.Error())};
     Calculo c;
     c.amortizacion = a.Valor();
     c.conInteres = conInteres;
-    c.kmAno = KmAno(textos, config);
-    Coches(textos, config, c);
+    // The kilometres a year where they are a number, to tell the distance
+    // in years; nothing where they are too large.
+    const auto& km = campos[IdCampo::txtKmAno];
+    if (hayKm && km.Bien()) c.kmAno = km.Valor();
+    Coches(campos, c);
     return c;
 }
 
@@ -88,24 +83,36 @@ Desenlace DesenlaceDe(const std::variant<Calculo, Mensaje>& calculo,
         {[] { return std::string(kMensajeNoSeAmortiza); }, MensajeVentajaQueSeAcaba});
 }
 
-Desenlace DesenlaceDe(const std::variant<Calculo, Mensaje>& calculo,
-                      const ConfiguracionRegional& config, const MensajesDelCaso& mensajes) {
-    if (const auto* mensaje = std::get_if<Mensaje>(&calculo)) return *mensaje;
-    const Amortizacion& a = std::get<Calculo>(calculo).amortizacion;
-    // Whole kilometres: the clamped result with its fraction cut off.
-    const auto distancia = [&] { return TextoDeSimple(DistanciaMostrada(a), config); };
+Sentido SentidoDe(const Amortizacion& a) {
     switch (a.Caso()) {
         case CasoAmortizacion::NuncaSeAmortiza:
-            return Mensaje{mensajes.nunca()};
+            return {TipoSentido::NuncaSeAmortiza, 0};
         case CasoAmortizacion::VentajaQueSeAcaba:
             // The distance found is where the head start runs out.
-            return Mensaje{mensajes.ventaja(distancia())};
+            return {TipoSentido::VentajaQueSeAcaba, DistanciaMostrada(a)};
         case CasoAmortizacion::AmortizadoDesdeYa:
             // Whatever the interest formula made of a difference that is
             // not owed (charged for a negative number of years).
-            return Resultado{TextoDeSimple(0.0f, config)};
+            return {TipoSentido::Resultado, 0};
         case CasoAmortizacion::SeAmortiza:
         case CasoAmortizacion::MismoPrecio:
+            break;
+    }
+    return {TipoSentido::Resultado, DistanciaMostrada(a)};
+}
+
+Desenlace DesenlaceDe(const std::variant<Calculo, Mensaje>& calculo,
+                      const ConfiguracionRegional& config, const MensajesDelCaso& mensajes) {
+    if (const auto* mensaje = std::get_if<Mensaje>(&calculo)) return *mensaje;
+    const Sentido sentido = SentidoDe(std::get<Calculo>(calculo).amortizacion);
+    // Whole kilometres: the clamped result with its fraction cut off.
+    const auto distancia = [&] { return TextoDeSimple(sentido.distancia, config); };
+    switch (sentido.tipo) {
+        case TipoSentido::NuncaSeAmortiza:
+            return Mensaje{mensajes.nunca()};
+        case TipoSentido::VentajaQueSeAcaba:
+            return Mensaje{mensajes.ventaja(distancia())};
+        case TipoSentido::Resultado:
             break;
     }
     return Resultado{distancia()};

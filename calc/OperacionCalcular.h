@@ -58,6 +58,9 @@ Respuesta Responder(const TextosCampos& textos, const ConfiguracionRegional& con
 // what the chosen formula found.
 std::variant<Calculo, Mensaje> Calcular(const TextosCampos& textos,
                                         const ConfiguracionRegional& config);
+// The same, the fields already read (`campos`, from `textos`; a replay puts
+// other prices in them).
+std::variant<Calculo, Mensaje> Calcular(const TextosCampos& textos, const CamposLeidos& campos);
 
 // The outcome of a request whose road went as `calculo` says, its messages
 // the main window's.
@@ -77,5 +80,16 @@ Desenlace DesenlaceDe(const std::variant<Calculo, Mensaje>& calculo,
 // The break-even distance a result shows: the clamped result with its
 // fraction cut off.
 float DistanciaMostrada(const Amortizacion& a);
+
+// What an answer says before it is written (DesenlaceDe writes it): a
+// result of so many whole kilometres (0 where there is nothing to
+// recover), a car that never pays off, or a head start that runs out at so
+// many kilometres (a message each).
+enum class TipoSentido { Resultado, NuncaSeAmortiza, VentajaQueSeAcaba };
+struct Sentido {
+    TipoSentido tipo;
+    float distancia;  // whole km; 0 for a car that never pays off
+};
+Sentido SentidoDe(const Amortizacion& a);
 
 }  // namespace velmora

@@ -18,8 +18,10 @@ using prueba::Textos;
 
 const ConfiguracionRegional kEs = ConfiguracionRegional::Espanola();
 
+// A formula on the fields' texts.
+using Formula = Intento<Amortizacion> (*)(const TextosCampos&, const ConfiguracionRegional&);
+
 // The error a formula fails with for these fields, expected to be one.
-template <typename Formula>
 ErrorCalculo ErrorDe(Formula formula, const TextosCampos& v) {
     const auto a = formula(v, kEs);
     if (!a.Bien()) return a.Error();
@@ -28,7 +30,6 @@ ErrorCalculo ErrorDe(Formula formula, const TextosCampos& v) {
 }
 
 // A formula's result, expected to be one.
-template <typename Formula>
 Amortizacion De(Formula formula, const TextosCampos& v) {
     const auto a = formula(v, kEs);
     EXPECT_TRUE(a.Bien());
