@@ -34,28 +34,27 @@ std::string Escritura::Numero(double valor, int decimales) const {
     return agrupado(redondeado == 0 ? 0.0 : redondeado, decimales);
 }
 
-namespace {
-
-using enum CasoAmortizacion;
-
 std::string Capitalizado(std::string texto) {
     if (!texto.empty() && texto[0] >= 'a' && texto[0] <= 'z') texto[0] = char(texto[0] - 'a' + 'A');
     return texto;
 }
 
-// "el diésel" after "de": "del diésel".
-std::string Del(const std::string& nombre) {
-    return nombre.starts_with("el ") ? "del " + nombre.substr(3) : "de " + nombre;
-}
-
-// "a", "a o b", "a, b o c".
-std::string Enumerado(const std::vector<std::string>& partes) {
+std::string Enumerado(const std::vector<std::string>& partes, std::string_view conjuncion) {
     std::string texto;
     for (std::size_t i = 0; i < partes.size(); ++i) {
-        if (i > 0) texto += i + 1 == partes.size() ? " o " : ", ";
+        if (i > 0) texto += i + 1 == partes.size() ? " " + std::string(conjuncion) + " " : ", ";
         texto += partes[i];
     }
     return texto;
+}
+
+namespace {
+
+using enum CasoAmortizacion;
+
+// "el diésel" after "de": "del diésel".
+std::string Del(const std::string& nombre) {
+    return nombre.starts_with("el ") ? "del " + nombre.substr(3) : "de " + nombre;
 }
 
 // The sentences and the table of one answer, in the reader's numbers: one
@@ -178,8 +177,8 @@ class Redaccion {
                               (baja ? " % menos)" : " % más)"));
         }
         if (!cambios.empty()) {
-            frases.push_back("La respuesta cambia si " + Enumerado(cambios) + ": a partir de ahí " +
-                             g_.nombres[0] + " no se amortiza nunca.");
+            frases.push_back("La respuesta cambia si " + Enumerado(cambios, "o") +
+                             ": a partir de ahí " + g_.nombres[0] + " no se amortiza nunca.");
         }
         return frases;
     }
@@ -193,7 +192,8 @@ class Redaccion {
             cambios.push_back(Energia(l) + (l.coche == 1 ? " pasara de " : " bajara de ") +
                               Dinero(l.limite));
         }
-        if (!cambios.empty()) frases.push_back("Se amortizaría si " + Enumerado(cambios) + ".");
+        if (!cambios.empty())
+            frases.push_back("Se amortizaría si " + Enumerado(cambios, "o") + ".");
         return frases;
     }
 

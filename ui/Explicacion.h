@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -41,6 +42,11 @@ double PotenciaDeDiez(int n);
 // The exponent of the largest power of ten not above `valor` (> 0): 2 for
 // 100 and for 999, -1 for 0,1.
 int OrdenDeMagnitud(double valor);
+
+// A sentence's words: its first letter capital ("el diésel" as
+// "El diésel"); parts listed ("a", "a o b", "a, b o c" with "o").
+std::string Capitalizado(std::string texto);
+std::string Enumerado(const std::vector<std::string>& partes, std::string_view conjuncion);
 
 struct Explicacion {
     std::string titulo;         // "Qué significa"

@@ -20,14 +20,23 @@ TextosComparacion FormularioMotores::Textos() const {
 
 void FormularioMotores::Calcular() {
     if (velmora_.ModalAbierto()) return;
-    const Respuesta respuesta =
-        ResponderMotores(Textos(), velmora_.Frente().ConfiguracionDelUsuario());
+    const ConfiguracionRegional config = velmora_.Frente().ConfiguracionDelUsuario();
+    TextosComparacion textos = Textos();
+    const Respuesta respuesta = ResponderMotores(textos, config);
+    ultima_.reset();
+    if (respuesta.grafica) ultima_.emplace(std::move(textos), config);
     if (const auto* resultado = std::get_if<Resultado>(&respuesta.desenlace)) {
         frente_.EscribirResultadoMotores(resultado->texto);
     } else {
         velmora_.MostrarMensaje(std::get<Mensaje>(respuesta.desenlace).texto);
     }
     frente_.MostrarGraficaMotores(respuesta.grafica);
+}
+
+std::optional<Repeticion> FormularioMotores::RepetirLaUltima(std::span<const SemanaDePrecios> tabla,
+                                                             EleccionMoneda eleccion) const {
+    if (!ultima_) return std::nullopt;
+    return Repetir(ultima_->first, ultima_->second, tabla, eleccion);
 }
 
 void FormularioMotores::TextoDemasiadoLargo(std::size_t fila) {

@@ -7,12 +7,15 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "FormularioVelmora.h"
 #include "calc/Grafica.h"
 #include "calc/Motores.h"
+#include "calc/Repeticion.h"
 
 namespace velmora::ui {
 
@@ -37,6 +40,11 @@ class FormularioMotores {
     // One comparison: the fields as they stand now, read at once.
     void Calcular();
 
+    // The last comparison that had a picture, replayed over the prices of
+    // past weeks (calc/Repeticion.h); none where there is none.
+    std::optional<Repeticion> RepetirLaUltima(std::span<const SemanaDePrecios> tabla,
+                                              EleccionMoneda eleccion) const;
+
     // The field of row `fila` refused a text longer than it takes: the
     // message names the car and the figure, once the edit has ended.
     void TextoDemasiadoLargo(std::size_t fila);
@@ -46,6 +54,7 @@ class FormularioMotores {
 
     FrenteMotores& frente_;
     FormularioVelmora& velmora_;
+    std::optional<std::pair<TextosComparacion, ConfiguracionRegional>> ultima_;
 };
 
 }  // namespace velmora::ui

@@ -18,13 +18,22 @@ void FormularioVelmora::Form_Load() {
 void FormularioVelmora::OperacionCalcular() {
     TextosCampos textos;
     for (const Campo& campo : kCampos) textos[campo.id] = frente_.LeerCampo(campo.id);
-    const Respuesta respuesta = Responder(textos, frente_.ConfiguracionDelUsuario());
+    const ConfiguracionRegional config = frente_.ConfiguracionDelUsuario();
+    const Respuesta respuesta = Responder(textos, config);
+    ultima_.reset();
+    if (respuesta.grafica) ultima_.emplace(std::move(textos), config);
     if (const auto* resultado = std::get_if<Resultado>(&respuesta.desenlace)) {
         frente_.EscribirResultado(resultado->texto);
     } else {
         MostrarMensaje(std::get<Mensaje>(respuesta.desenlace).texto);
     }
     frente_.MostrarGrafica(respuesta.grafica);
+}
+
+std::optional<Repeticion> FormularioVelmora::RepetirLaUltima(std::span<const SemanaDePrecios> tabla,
+                                                             EleccionMoneda eleccion) const {
+    if (!ultima_) return std::nullopt;
+    return Repetir(ultima_->first, ultima_->second, tabla, eleccion);
 }
 
 void FormularioVelmora::Ejecutar(Orden orden) {

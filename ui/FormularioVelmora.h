@@ -13,14 +13,17 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "Diseno.h"
 #include "calc/Campos.h"
 #include "calc/ConfiguracionRegional.h"
 #include "calc/OperacionCalcular.h"
+#include "calc/Repeticion.h"
 
 namespace velmora::ui {
 
@@ -96,6 +99,13 @@ class FormularioVelmora {
     bool ModalAbierto() const { return modalAbierto_; }
     FrenteVelmora& Frente() const { return frente_; }
 
+    // The last calculation that had a picture, replayed over the prices of
+    // past weeks (calc/Repeticion.h) in the currency `eleccion` says; none
+    // where there is no such calculation or no replay. The page shows it
+    // below the picture.
+    std::optional<Repeticion> RepetirLaUltima(std::span<const SemanaDePrecios> tabla,
+                                              EleccionMoneda eleccion) const;
+
   private:
     void OperacionCalcular();
     // Opens a modal window (`mostrar` gets the continuation to call once
@@ -105,6 +115,9 @@ class FormularioVelmora {
     void Despues(std::function<void()> tarea);
 
     FrenteVelmora& frente_;
+    // The texts of the last calculation that had a picture, and the
+    // settings they were read by.
+    std::optional<std::pair<TextosCampos, ConfiguracionRegional>> ultima_;
     bool modalAbierto_ = false;
     bool avisoPendiente_ = false;  // a refusal's message is queued or shown
     std::deque<std::function<void()>> tareas_;

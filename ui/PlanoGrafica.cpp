@@ -6,17 +6,11 @@
 namespace velmora::ui {
 namespace {
 
-// Room, in the chart's pixels.
-constexpr double kMargen = 4;          // the chart's edge to anything in it
-constexpr double kHueco = 6;           // between two texts, or a text and what it names
-constexpr double kMuestra = 22;        // a line's sample in the legend
-constexpr double kEntreRenglones = 4;  // between two rows of the legend, or the axis's name
-constexpr double kBajoLaRaya = 2;      // between a line and the row of texts under it
+using namespace trazado;
+
 // The plot's height: a share of the chart's width, within bounds.
 constexpr double kAltoPorAncho = 0.42, kAltoMinimo = 150, kAltoMaximo = 230;
-// A value on the money axis every so many rows of text; one on the km
-// axis every so many pixels at most.
-constexpr double kRenglonesPorMarca = 2.2;
+// A value on the km axis every so many pixels at most.
 constexpr double kPixelesPorMarcaKm = 70;
 // How far the kilometres run: past the crossing by this share; or, where
 // the lines do not cross, so many years at the kilometres a year, or so
@@ -28,56 +22,6 @@ constexpr double kKmSinCruce = 100000;
 constexpr double kHolguraDinero = 0.08;
 // How far from the crossing its label may stand, nearer first.
 constexpr double kDistanciasDelCruce[] = {6, 14, 26, 40};
-
-// How an axis writes all its values: as they are, in millions, or in the
-// exponent form.
-enum class Forma { Llana, Millones, Exponente };
-
-Forma FormaDe(const Marcas& m, bool millones) {
-    double mayor = 0;
-    for (const double v : m.valores) mayor = std::max(mayor, std::fabs(v));
-    if (mayor >= 1e9 || m.paso < 1e-4) return Forma::Exponente;
-    if (millones && mayor >= 1e6) return Forma::Millones;
-    return Forma::Llana;
-}
-
-// Value `v` of an axis whose values are `paso` apart, with as many decimals
-// as the step needs, so that no two read alike.
-std::string TextoDe(double v, double paso, Forma forma, const Escritura& w) {
-    if (v == 0) return w.agrupado(0, 0);
-    if (forma == Forma::Exponente) return w.Exponente(v);
-    if (forma == Forma::Millones) {
-        v /= 1e6;
-        paso /= 1e6;
-    }
-    // As many decimals as the step's first digit needs (a step a hair
-    // under a power of ten, from the divisions above, counts as that power).
-    const int decimales = std::max(0, -OrdenDeMagnitud(paso * (1 + 3e-9)));
-    const double escala = PotenciaDeDiez(decimales);
-    return w.agrupado(std::round(v * escala) / escala, decimales);
-}
-
-std::vector<std::string> TextosDe(const Marcas& m, Forma forma, const Escritura& w) {
-    std::vector<std::string> textos;
-    for (const double v : m.valores) textos.push_back(TextoDe(v, m.paso, forma, w));
-    return textos;
-}
-
-bool Solapan(const Caja& a, const Caja& b, double hueco = 0) {
-    return a.x < b.x + b.ancho + hueco && b.x < a.x + a.ancho + hueco && a.y < b.y + b.alto &&
-           b.y < a.y + a.alto;
-}
-
-bool Dentro(const Caja& c, const Caja& area) {
-    return c.x >= area.x && c.y >= area.y && c.x + c.ancho <= area.x + area.ancho &&
-           c.y + c.alto <= area.y + area.alto;
-}
-
-// A text of `medidas` whose box starts at `arriba`.
-Rotulo Texto(double x, double arriba, Ancla ancla, std::string texto, Estilo estilo,
-             const MedidasGrafica& medidas) {
-    return {x, arriba + 0.8 * medidas.altoDeLetra, ancla, std::move(texto), estilo};
-}
 
 // The plot: its area in the chart, and what its edges stand for.
 struct Area {
@@ -101,37 +45,14 @@ double Tramo(const Explicacion& e, double cruce) {
     return e.kmAno > 0 ? e.kmAno * kAnosSinCruce : kKmSinCruce;
 }
 
-// The legend, in rows from the top: each line's sample and name, and the
-// crossing's where it goes there. Gives where it ends.
+// The legend: each line's sample and name, and the crossing's where it
+// goes there.
 double Leyenda(const Explicacion& e, bool cruce, const MedidasGrafica& m, PlanoGrafica& p) {
-    struct Entrada {
-        const std::string& texto;
-        Estilo estilo;
-    };
-    std::vector<Entrada> entradas{{e.rotuloDiferencia, Estilo::Diferencia},
-                                  {e.rotuloAhorro, Estilo::Ahorro}};
-    if (cruce) entradas.push_back({e.rotuloCruce, Estilo::Cruce});
-    const double h = m.altoDeLetra;
-    double x = kMargen, y = kMargen;
-    for (const Entrada& entrada : entradas) {
-        const double ancho = kMuestra + kHueco + m.anchoDeTexto(entrada.texto);
-        if (x > kMargen && x + ancho > p.ancho - kMargen) {
-            x = kMargen;
-            y += h + kEntreRenglones;
-        }
-        const double medio = y + h / 2;
-        if (entrada.estilo == Estilo::Cruce) {
-            p.puntos.push_back({x + kMuestra / 2, medio});
-        } else {
-            const Trazo trazo =
-                entrada.estilo == Estilo::Diferencia ? Trazo::Diferencia : Trazo::Ahorro;
-            p.segmentos.push_back({x, medio, x + kMuestra, medio, trazo});
-        }
-        p.rotulos.push_back(
-            Texto(x + kMuestra + kHueco, y, Ancla::Inicio, entrada.texto, entrada.estilo, m));
-        x += ancho + 3 * kHueco;
-    }
-    return y + h + kEntreRenglones;
+    std::vector<EntradaLeyenda> entradas{
+        {e.rotuloDiferencia, Estilo::Diferencia, Trazo::Diferencia},
+        {e.rotuloAhorro, Estilo::Ahorro, Trazo::Ahorro}};
+    if (cruce) entradas.push_back({e.rotuloCruce, Estilo::Cruce, std::nullopt});
+    return trazado::Leyenda(entradas, m, p);
 }
 
 // The money axis: from 0, the difference and the saving at the right edge,
@@ -308,6 +229,80 @@ std::optional<PlanoGrafica> Trazar(const Explicacion& e, double ancho, const Med
 }
 
 }  // namespace
+
+namespace trazado {
+
+Forma FormaDe(const Marcas& m, bool millones) {
+    double mayor = 0;
+    for (const double v : m.valores) mayor = std::max(mayor, std::fabs(v));
+    if (mayor >= 1e9 || m.paso < 1e-4) return Forma::Exponente;
+    if (millones && mayor >= 1e6) return Forma::Millones;
+    return Forma::Llana;
+}
+
+std::string TextoDe(double v, double paso, Forma forma, const Escritura& w) {
+    if (v == 0) return w.agrupado(0, 0);
+    if (forma == Forma::Exponente) return w.Exponente(v);
+    if (forma == Forma::Millones) {
+        v /= 1e6;
+        paso /= 1e6;
+    }
+    // As many decimals as the step's first digit needs (a step a hair
+    // under a power of ten, from the divisions above, counts as that power).
+    const int decimales = std::max(0, -OrdenDeMagnitud(paso * (1 + 3e-9)));
+    const double escala = PotenciaDeDiez(decimales);
+    return w.agrupado(std::round(v * escala) / escala, decimales);
+}
+
+std::vector<std::string> TextosDe(const Marcas& m, Forma forma, const Escritura& w) {
+    std::vector<std::string> textos;
+    for (const double v : m.valores) textos.push_back(TextoDe(v, m.paso, forma, w));
+    return textos;
+}
+
+bool Solapan(const Caja& a, const Caja& b, double hueco) {
+    return a.x < b.x + b.ancho + hueco && b.x < a.x + a.ancho + hueco && a.y < b.y + b.alto &&
+           b.y < a.y + a.alto;
+}
+
+bool Dentro(const Caja& c, const Caja& area) {
+    return c.x >= area.x && c.y >= area.y && c.x + c.ancho <= area.x + area.ancho &&
+           c.y + c.alto <= area.y + area.alto;
+}
+
+Rotulo Texto(double x, double arriba, Ancla ancla, std::string texto, Estilo estilo,
+             const MedidasGrafica& medidas) {
+    return {x, arriba + 0.8 * medidas.altoDeLetra, ancla, std::move(texto), estilo};
+}
+
+double Leyenda(const std::vector<EntradaLeyenda>& entradas, const MedidasGrafica& m,
+               PlanoGrafica& p) {
+    const double h = m.altoDeLetra;
+    double x = kMargen, y = kMargen;
+    for (const EntradaLeyenda& entrada : entradas) {
+        const double ancho = kMuestra + kHueco + m.anchoDeTexto(entrada.texto);
+        if (x > kMargen && x + ancho > p.ancho - kMargen) {
+            x = kMargen;
+            y += h + kEntreRenglones;
+        }
+        const double medio = y + h / 2;
+        if (!entrada.trazo) {
+            p.puntos.push_back({x + kMuestra / 2, medio});
+        } else if (*entrada.trazo == Trazo::SinAmortizar) {
+            // A week's mark stands up from its line, as on the chart.
+            p.segmentos.push_back(
+                {x + kMuestra / 2, medio + h / 3, x + kMuestra / 2, medio - h / 3, *entrada.trazo});
+        } else {
+            p.segmentos.push_back({x, medio, x + kMuestra, medio, *entrada.trazo});
+        }
+        p.rotulos.push_back(
+            Texto(x + kMuestra + kHueco, y, Ancla::Inicio, entrada.texto, entrada.estilo, m));
+        x += ancho + 3 * kHueco;
+    }
+    return y + h + kEntreRenglones;
+}
+
+}  // namespace trazado
 
 Marcas MarcasDe(double desde, double hasta, int cuantas) {
     Marcas m;

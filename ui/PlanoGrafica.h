@@ -38,8 +38,10 @@ struct MedidasGrafica {
     double altoDeLetra = 14;  // a text's box; its baseline at four fifths of it
 };
 
-enum class Trazo { Rejilla, Eje, Diferencia, Ahorro };
-enum class Estilo { Marca, Anos, Titulo, Diferencia, Ahorro, Cruce };
+// The kinds of line and of text, each drawn in its own style: those of the
+// chart of an answer, and of a replay over real prices (PlanoRepeticion.h).
+enum class Trazo { Rejilla, Eje, Diferencia, Ahorro, Semanas, Propia, SinAmortizar };
+enum class Estilo { Marca, Anos, Titulo, Diferencia, Ahorro, Cruce, Semanas, Propia, SinAmortizar };
 enum class Ancla { Inicio, Medio, Fin };
 
 struct Segmento {
@@ -59,9 +61,16 @@ struct Caja {
     double x, y, ancho, alto;
 };
 
+// A line through many points (a replay's weeks).
+struct Linea {
+    std::vector<Punto> puntos;
+    Trazo trazo;
+};
+
 struct PlanoGrafica {
     double ancho = 0, alto = 0;
     std::vector<Segmento> segmentos;  // in the order they are drawn
+    std::vector<Linea> lineas;        // drawn after the segments
     std::vector<Rotulo> rotulos;
     std::vector<Punto> puntos;  // the crossing (and its sample in the legend)
     double radioPunto = 5;
@@ -82,5 +91,44 @@ Marcas MarcasDe(double desde, double hasta, int cuantas);
 // The box a text takes, and whether a segment passes through a box.
 Caja CajaDe(const Rotulo& r, const MedidasGrafica& medidas);
 bool Cruza(const Segmento& s, const Caja& c);
+
+// What the plans of charts share.
+namespace trazado {
+
+// Room, in the chart's pixels.
+inline constexpr double kMargen = 4;          // the chart's edge to anything in it
+inline constexpr double kHueco = 6;           // between two texts, or a text and what it names
+inline constexpr double kMuestra = 22;        // a line's sample in the legend
+inline constexpr double kEntreRenglones = 4;  // between two rows of the legend, or an axis's name
+inline constexpr double kBajoLaRaya = 2;      // between a line and the row of texts under it
+// A value on an axis up every so many rows of text.
+inline constexpr double kRenglonesPorMarca = 2.2;
+
+// How an axis writes all its values: as they are, in millions, or in the
+// exponent form.
+enum class Forma { Llana, Millones, Exponente };
+Forma FormaDe(const Marcas& m, bool millones);
+// Value `v` of an axis whose values are `paso` apart, with as many
+// decimals as the step needs, so that no two read alike.
+std::string TextoDe(double v, double paso, Forma forma, const Escritura& w);
+std::vector<std::string> TextosDe(const Marcas& m, Forma forma, const Escritura& w);
+
+bool Solapan(const Caja& a, const Caja& b, double hueco = 0);
+bool Dentro(const Caja& c, const Caja& area);
+// A text of `medidas` whose box starts at `arriba`.
+Rotulo Texto(double x, double arriba, Ancla ancla, std::string texto, Estilo estilo,
+             const MedidasGrafica& medidas);
+
+// The legend, in rows from the top of the chart: each entry's sample (its
+// line, or a point where it has none) and its name. Gives where it ends.
+struct EntradaLeyenda {
+    const std::string& texto;
+    Estilo estilo;
+    std::optional<Trazo> trazo;
+};
+double Leyenda(const std::vector<EntradaLeyenda>& entradas, const MedidasGrafica& m,
+               PlanoGrafica& p);
+
+}  // namespace trazado
 
 }  // namespace velmora::ui

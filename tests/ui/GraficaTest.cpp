@@ -2,7 +2,8 @@
 // window gives, and its chart, for every kind of answer and a phone's and a
 // desktop's width, has round axis values written once and never "-0", no
 // text outside the chart or over another text or a line that carries
-// meaning, and the crossing on both lines.
+// meaning, and the crossing on both lines; and the same of the chart of a
+// replay over real prices, whose sentences say its range and median.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,7 +15,9 @@
 #include "calc/ConversionNumeros.h"
 #include "calc/OperacionCalcular.h"
 #include "ui/Explicacion.h"
+#include "ui/ExplicacionRepeticion.h"
 #include "ui/PlanoGrafica.h"
+#include "ui/PlanoRepeticion.h"
 
 namespace velmora::ui {
 namespace {
@@ -84,6 +87,41 @@ TEST(Grafica, MarcasRedondasYDistintas) {
     }
 }
 
+// Axis values written once and never "-0"; no text outside the chart, over
+// another, or crossed by a line that carries meaning (a grid line may).
+void SeLee(const PlanoGrafica& p) {
+    std::map<std::pair<Estilo, Ancla>, std::set<std::string>> marcas;  // an axis's values
+    std::vector<Segmento> trazos;
+    for (const Segmento& s : p.segmentos) {
+        if (s.trazo != Trazo::Rejilla) trazos.push_back(s);
+    }
+    for (const Linea& l : p.lineas) {
+        for (std::size_t i = 1; i < l.puntos.size(); ++i) {
+            const Punto &a = l.puntos[i - 1], &b = l.puntos[i];
+            trazos.push_back({a.x, a.y, b.x, b.y, l.trazo});
+        }
+    }
+    std::vector<Caja> cajas;
+    for (const Rotulo& r : p.rotulos) {
+        EXPECT_NE(r.texto, "-0");
+        if (r.estilo == Estilo::Marca || r.estilo == Estilo::Anos) {
+            EXPECT_TRUE((marcas[{r.estilo, r.ancla}].insert(r.texto).second))
+                << "repeated: " << r.texto;
+        }
+        const Caja c = CajaDe(r, kMedidas);
+        EXPECT_TRUE(c.x >= 0 && c.y >= 0 && c.x + c.ancho <= p.ancho && c.y + c.alto <= p.alto)
+            << "outside: " << r.texto;
+        for (std::size_t i = 0; i < cajas.size(); ++i) {
+            const Caja& o = cajas[i];
+            EXPECT_FALSE(c.x < o.x + o.ancho && o.x < c.x + c.ancho && c.y < o.y + o.alto &&
+                         o.y < c.y + c.alto)
+                << r.texto << " over " << p.rotulos[i].texto;
+        }
+        for (const Segmento& s : trazos) EXPECT_FALSE(Cruza(s, c)) << "line over " << r.texto;
+        cajas.push_back(c);
+    }
+}
+
 TEST(Grafica, NadaSeCortaNiSeSolapaYElCruceEstaEnLasDosLineas) {
     struct Caso {
         const char* nombre;
@@ -107,30 +145,7 @@ TEST(Grafica, NadaSeCortaNiSeSolapaYElCruceEstaEnLasDosLineas) {
         for (const double ancho : {600.0, 320.0}) {
             SCOPED_TRACE(std::string(caso.nombre) + " a " + std::to_string(int(ancho)));
             const PlanoGrafica p = PlanoDe(e, ancho, kMedidas, kEspanol);
-            std::map<std::pair<Estilo, Ancla>, std::set<std::string>> marcas;  // an axis's values
-            std::vector<Caja> cajas;
-            for (const Rotulo& r : p.rotulos) {
-                EXPECT_NE(r.texto, "-0");
-                if (r.estilo == Estilo::Marca || r.estilo == Estilo::Anos) {
-                    EXPECT_TRUE((marcas[{r.estilo, r.ancla}].insert(r.texto).second))
-                        << "repeated: " << r.texto;
-                }
-                const Caja c = CajaDe(r, kMedidas);
-                EXPECT_TRUE(c.x >= 0 && c.y >= 0 && c.x + c.ancho <= p.ancho &&
-                            c.y + c.alto <= p.alto)
-                    << "outside: " << r.texto;
-                for (std::size_t i = 0; i < cajas.size(); ++i) {
-                    const Caja& o = cajas[i];
-                    EXPECT_FALSE(c.x < o.x + o.ancho && o.x < c.x + c.ancho && c.y < o.y + o.alto &&
-                                 o.y < c.y + c.alto)
-                        << r.texto << " over " << p.rotulos[i].texto;
-                }
-                for (const Segmento& s : p.segmentos) {
-                    EXPECT_FALSE(s.trazo != Trazo::Rejilla && Cruza(s, c))
-                        << "line over " << r.texto;
-                }
-                cajas.push_back(c);
-            }
+            SeLee(p);
             EXPECT_EQ(p.puntos.empty(), !e.cruzan);
             const bool rotulado =
                 std::any_of(p.rotulos.begin(), p.rotulos.end(),
@@ -147,6 +162,44 @@ TEST(Grafica, NadaSeCortaNiSeSolapaYElCruceEstaEnLasDosLineas) {
                 const double y = s.y1 + (s.y2 - s.y1) * (cruce.x - s.x1) / (s.x2 - s.x1);
                 EXPECT_NEAR(cruce.y, y, 0.5);
             }
+        }
+    }
+}
+
+// Replays: a diesel in euros, one whose weeks 2022 and 2023 never pay off
+// (a range up to millions of km), the worked example in pesetas with
+// interest; at a desktop's and a phone's width.
+TEST(Grafica, LaRepeticionSeLeeYDiceSuRango) {
+    const auto repetir = [](std::initializer_list<const char*> textos) {
+        TextosCampos t;
+        int i = 0;
+        for (const char* texto : textos) t[IdCampo(i++)] = texto;
+        const auto r = Repetir(t, ConfiguracionRegional::Espanola(), PreciosReales(),
+                               EleccionMoneda::SegunLosPrecios);
+        EXPECT_TRUE(r.has_value());
+        return r.value_or(Repeticion{});
+    };
+    const std::pair<Repeticion, const char*> casos[] = {
+        {repetir({"22500", "5", "1,45", "20000", "7", "1,55"}),
+         "Con los precios reales de cada semana, de enero de 2015 a junio de 2024, este diésel se "
+         "habría amortizado entre 52.072 y 101.609 km (la mitad de las semanas, antes de 80.910 "
+         "km)."},
+        {repetir({"22500", "6,9", "1,45", "20000", "7", "1,55"}),
+         "en 28 semanas no se habría amortizado nunca."},
+        {repetir({"2600000", "6", "115", "2300000", "8", "145", "15000", "5"}),
+         "en pesetas (a 166,386 pesetas el euro)"},
+    };
+    for (const auto& [r, frase] : casos) {
+        const ExplicacionRepeticion e = ExplicacionDe(r, kEspanol);
+        ASSERT_FALSE(e.frases.empty());
+        EXPECT_NE(e.frases.front().find(frase), std::string::npos) << e.frases.front();
+        EXPECT_EQ(e.frases.back(), kFuentePrecios);
+        EXPECT_EQ(e.filas.size(), 10u);
+        for (const double ancho : {600.0, 320.0}) {
+            SCOPED_TRACE(frase + (" a " + std::to_string(int(ancho))));
+            const PlanoGrafica p = PlanoDe(r, e, ancho, kMedidas, kEspanol);
+            EXPECT_FALSE(p.lineas.empty());
+            SeLee(p);
         }
     }
 }
