@@ -18,6 +18,8 @@
 
 #include "calc/Campos.h"
 #include "calc/OperacionCalcular.h"
+#include "calc/PreciosReales.h"
+#include "calc/Repeticion.h"
 #include "ui/DisenoEjemplos.h"
 #include "ui/DisenoFormula.h"
 #include "ui/DisenoMotores.h"
@@ -25,10 +27,12 @@
 #include "ui/Disposicion.h"
 #include "ui/Entrada.h"
 #include "ui/Explicacion.h"
+#include "ui/ExplicacionRepeticion.h"
 #include "ui/FormularioMotores.h"
 #include "ui/FormularioVelmora.h"
 #include "ui/Menus.h"
 #include "ui/PlanoGrafica.h"
+#include "ui/PlanoRepeticion.h"
 #include "ui/Textos.h"
 
 namespace velmora::web {
@@ -94,6 +98,8 @@ struct Entrada {
 
 struct Tablas {
     std::string tituloAplicacion, aceptar, cerrar, terminado, volverAEmpezar, enlaceMotores;
+    std::string rotuloMoneda;     // the replay's currency switch: its caption
+    val monedas = val::array();   // and its choices, by EleccionMoneda
     val ventanas = val::array();  // VentanaWeb, numbered as Ventana() numbers them
     val menu = val::array();      // Entrada, in the bar's order
     val campos = val::array();    // the fields' names, by IdCampo
@@ -106,17 +112,26 @@ struct Disposicion {
     val cajas = val::array();  // ui::Rectangulo, a row each, from its container's corner
 };
 
-struct ParDeTextos {
-    std::string nombre, valor;
+// A picture below the window: of an answer (ui/Explicacion.h,
+// ui/PlanoGrafica.h) or of its replay over real prices
+// (ui/ExplicacionRepeticion.h, ui/PlanoRepeticion.h). Its table's rows are
+// arrays of texts, each headed by its first; where the table has columns,
+// their heading. A chart of no width is none (a replay without a currency).
+// The replay's weeks cross as arrays of coordinates, x and y by turns.
+struct LineaWeb {
+    val puntos = val::undefined();  // Float64Array
+    ui::Trazo trazo = ui::Trazo::Semanas;
 };
 
 struct Dibujo {
     std::string titulo, nombreGrafica, tituloTabla;
-    val frases = val::array();  // std::string
-    val tabla = val::array();   // ParDeTextos
-    double ancho, alto, radio;
-    // ui::Segmento, ui::Rotulo, ui::Punto
-    val segmentos = val::array(), rotulos = val::array(), puntos = val::array();
+    val frases = val::array();    // std::string
+    val columnas = val::array();  // std::string
+    val filas = val::array();     // arrays of std::string
+    double ancho = 0, alto = 0, radio = 0;
+    // ui::Segmento, ui::Rotulo, ui::Punto, LineaWeb
+    val segmentos = val::array(), rotulos = val::array(), puntos = val::array(),
+        lineas = val::array();
 };
 
 // A row of the view "Otros motores" (ui/DisenoMotores.h): which motors of
@@ -178,9 +193,11 @@ Tablas TablasDeLaPagina() {
     }
     std::vector<std::string> campos;
     for (const Campo& campo : kCampos) campos.emplace_back(campo.nombre);
+    const std::vector<std::string> monedas(ui::kEleccionesMoneda.begin(),
+                                           ui::kEleccionesMoneda.end());
     return {ui::kTituloAplicacion,    ui::kTextoAceptar,  ui::kTextoCerrar,  ui::kTextoTerminado,
-            ui::kTextoVolverAEmpezar, ui::kEnlaceMotores, Arreglo(ventanas), Arreglo(menu),
-            Arreglo(campos)};
+            ui::kTextoVolverAEmpezar, ui::kEnlaceMotores, ui::kRotuloMoneda, Arreglo(monedas),
+            Arreglo(ventanas),        Arreglo(menu),      Arreglo(campos)};
 }
 
 // ---- FrenteVelmora, forwarded to the page -------------------------------
@@ -330,24 +347,48 @@ Disposicion Ajustar(int ventana, const ui::Espacio& espacio, val medidor) {
 // (ui/PlanoGrafica.h). The measurer writes a number in the browser's
 // format (Numero), measures a text at the chart's font (AnchoDeTexto) and
 // gives its line's height.
+ui::Escritura EscrituraDe(val medidor) {
+    return {[medidor](double valor, int decimales) {
+                return medidor.call<std::string>("Numero", valor, decimales);
+            },
+            Frente().ConfiguracionDelUsuario().separadorDecimal};
+}
+
+ui::MedidasGrafica MedidasDe(val medidor) {
+    return {[medidor](std::string_view texto) {
+                return medidor.call<double>("AnchoDeTexto", std::string(texto));
+            },
+            medidor["altoDeLetra"].as<double>()};
+}
+
+// A chart's plan, into the picture that crosses.
+void Trazado(const ui::PlanoGrafica& plano, Dibujo& d) {
+    d.ancho = plano.ancho;
+    d.alto = plano.alto;
+    d.radio = plano.radioPunto;
+    d.segmentos = Arreglo(plano.segmentos);
+    d.rotulos = Arreglo(plano.rotulos);
+    d.puntos = Arreglo(plano.puntos);
+    for (const ui::Linea& l : plano.lineas) {
+        std::vector<double> xy;
+        for (const ui::Punto& p : l.puntos) xy.insert(xy.end(), {p.x, p.y});
+        d.lineas.call<void>("push",
+                            LineaWeb{val::global("Float64Array")
+                                         .new_(emscripten::typed_memory_view(xy.size(), xy.data())),
+                                     l.trazo});
+    }
+}
+
 val Dibujo_(const std::optional<Grafica>& grafica, double ancho, val medidor) {
     if (!grafica) return val::null();
-    const ui::Escritura escritura{[medidor](double valor, int decimales) {
-                                      return medidor.call<std::string>("Numero", valor, decimales);
-                                  },
-                                  Frente().ConfiguracionDelUsuario().separadorDecimal};
-    const ui::MedidasGrafica medidas{[medidor](std::string_view texto) {
-                                         return medidor.call<double>("AnchoDeTexto",
-                                                                     std::string(texto));
-                                     },
-                                     medidor["altoDeLetra"].as<double>()};
+    const ui::Escritura escritura = EscrituraDe(medidor);
     const ui::Explicacion e = ui::ExplicacionDe(*grafica, escritura);
-    const ui::PlanoGrafica plano = ui::PlanoDe(e, ancho, medidas, escritura);
-    std::vector<ParDeTextos> tabla;
-    for (const auto& [nombre, valor] : e.tabla) tabla.push_back({nombre, valor});
-    return val(Dibujo{e.titulo, e.nombreGrafica, e.tituloTabla, Arreglo(e.frases), Arreglo(tabla),
-                      plano.ancho, plano.alto, plano.radioPunto, Arreglo(plano.segmentos),
-                      Arreglo(plano.rotulos), Arreglo(plano.puntos)});
+    Dibujo d{e.titulo, e.nombreGrafica, e.tituloTabla, Arreglo(e.frases)};
+    for (const auto& [nombre, valor] : e.tabla) {
+        d.filas.call<void>("push", Arreglo(std::vector<std::string>{nombre, valor}));
+    }
+    Trazado(ui::PlanoDe(e, ancho, MedidasDe(medidor), escritura), d);
+    return val(std::move(d));
 }
 
 val DibujoGrafica(double ancho, val medidor) {
@@ -356,6 +397,44 @@ val DibujoGrafica(double ancho, val medidor) {
 
 val DibujoGraficaMotores(double ancho, val medidor) {
     return Dibujo_(FrenteMotores().UltimaGrafica(), ancho, medidor);
+}
+
+// Spain's weekly prices, as the page hands them over once (precios.js):
+// each week's Monday in days since 1 January 1970, and the two prices in
+// euros.
+std::vector<SemanaDePrecios>& Precios() {
+    static std::vector<SemanaDePrecios> precios;
+    return precios;
+}
+
+void TomarPrecios(val semanas, val gasoleo, val gasolina) {
+    const auto dias = emscripten::convertJSArrayToNumberVector<double>(semanas);
+    const auto g = emscripten::convertJSArrayToNumberVector<double>(gasoleo);
+    const auto p = emscripten::convertJSArrayToNumberVector<double>(gasolina);
+    std::vector<SemanaDePrecios>& precios = Precios();
+    precios.clear();
+    for (std::size_t i = 0; i < dias.size() && i < g.size() && i < p.size(); ++i) {
+        const Fecha f = FechaDe(int(dias[i]));
+        precios.push_back({f.ano, f.mes, f.dia, g[i], p[i]});
+    }
+}
+
+// The replay of the last answer of the main window, or of the view "Otros
+// motores", in the currency `eleccion` says (EleccionMoneda), for a chart
+// `ancho` pixels wide: null where it has none, or before the page has
+// handed the prices over.
+val DibujoRepeticion(bool motores, int eleccion, double ancho, val medidor) {
+    if (Precios().empty() || eleccion < 0 || eleccion > 2) return val::null();
+    const auto como = EleccionMoneda(eleccion);
+    const auto r = motores ? FormularioMotores().RepetirLaUltima(Precios(), como)
+                           : Formulario().RepetirLaUltima(Precios(), como);
+    if (!r) return val::null();
+    const ui::Escritura escritura = EscrituraDe(medidor);
+    const ui::ExplicacionRepeticion e = ui::ExplicacionDe(*r, escritura);
+    Dibujo d{e.titulo, e.nombreGrafica, e.tituloTabla, Arreglo(e.frases), Arreglo(e.columnas)};
+    for (const auto& fila : e.filas) d.filas.call<void>("push", Arreglo(fila));
+    if (e.hayGrafica) Trazado(ui::PlanoDe(*r, e, ancho, MedidasDe(medidor), escritura), d);
+    return val(std::move(d));
 }
 
 // What field `campo` takes of `entrante` in place of `seleccion` of its
@@ -396,7 +475,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
     using namespace emscripten;
     using namespace velmora;
     using web::Fila, web::VentanaWeb, web::Entrada, web::Tablas, web::Disposicion, web::Dibujo,
-        web::ParDeTextos, web::FilaMotoresWeb, web::MotorWeb, web::TablaMotores;
+        web::FilaMotoresWeb, web::MotorWeb, web::TablaMotores, web::LineaWeb;
 
     enum_<ui::Tipo>("Tipo")
         .value("Marco", ui::Tipo::Marco)
@@ -429,14 +508,20 @@ EMSCRIPTEN_BINDINGS(velmora) {
         .value("Rejilla", ui::Trazo::Rejilla)
         .value("Eje", ui::Trazo::Eje)
         .value("Diferencia", ui::Trazo::Diferencia)
-        .value("Ahorro", ui::Trazo::Ahorro);
+        .value("Ahorro", ui::Trazo::Ahorro)
+        .value("Semanas", ui::Trazo::Semanas)
+        .value("Propia", ui::Trazo::Propia)
+        .value("SinAmortizar", ui::Trazo::SinAmortizar);
     enum_<ui::Estilo>("Estilo")
         .value("Marca", ui::Estilo::Marca)
         .value("Anos", ui::Estilo::Anos)
         .value("Titulo", ui::Estilo::Titulo)
         .value("Diferencia", ui::Estilo::Diferencia)
         .value("Ahorro", ui::Estilo::Ahorro)
-        .value("Cruce", ui::Estilo::Cruce);
+        .value("Cruce", ui::Estilo::Cruce)
+        .value("Semanas", ui::Estilo::Semanas)
+        .value("Propia", ui::Estilo::Propia)
+        .value("SinAmortizar", ui::Estilo::SinAmortizar);
     enum_<ui::Ancla>("Ancla")
         .value("Inicio", ui::Ancla::Inicio)
         .value("Medio", ui::Ancla::Medio)
@@ -475,6 +560,8 @@ EMSCRIPTEN_BINDINGS(velmora) {
         .field("terminado", &Tablas::terminado)
         .field("volverAEmpezar", &Tablas::volverAEmpezar)
         .field("enlaceMotores", &Tablas::enlaceMotores)
+        .field("rotuloMoneda", &Tablas::rotuloMoneda)
+        .field("monedas", &Tablas::monedas)
         .field("ventanas", &Tablas::ventanas)
         .field("menu", &Tablas::menu)
         .field("campos", &Tablas::campos);
@@ -516,21 +603,23 @@ EMSCRIPTEN_BINDINGS(velmora) {
         .field("texto", &ui::Rotulo::texto)
         .field("estilo", &ui::Rotulo::estilo);
     value_object<ui::Punto>("Punto").field("x", &ui::Punto::x).field("y", &ui::Punto::y);
-    value_object<ParDeTextos>("ParDeTextos")
-        .field("nombre", &ParDeTextos::nombre)
-        .field("valor", &ParDeTextos::valor);
+    value_object<LineaWeb>("Linea")
+        .field("puntos", &LineaWeb::puntos)
+        .field("trazo", &LineaWeb::trazo);
     value_object<Dibujo>("Dibujo")
         .field("titulo", &Dibujo::titulo)
         .field("nombreGrafica", &Dibujo::nombreGrafica)
         .field("tituloTabla", &Dibujo::tituloTabla)
         .field("frases", &Dibujo::frases)
-        .field("tabla", &Dibujo::tabla)
+        .field("columnas", &Dibujo::columnas)
+        .field("filas", &Dibujo::filas)
         .field("ancho", &Dibujo::ancho)
         .field("alto", &Dibujo::alto)
         .field("radio", &Dibujo::radio)
         .field("segmentos", &Dibujo::segmentos)
         .field("rotulos", &Dibujo::rotulos)
-        .field("puntos", &Dibujo::puntos);
+        .field("puntos", &Dibujo::puntos)
+        .field("lineas", &Dibujo::lineas);
 
     value_object<FilaMotoresWeb>("FilaMotores")
         .field("tipo", &FilaMotoresWeb::tipo)
@@ -555,6 +644,11 @@ EMSCRIPTEN_BINDINGS(velmora) {
     function("tablaMotores", &web::TablaDeMotores);
     function("entradaMotores", &web::EntradaDeMotores);
     function("graficaMotores", &web::DibujoGraficaMotores);
+    // The replay of the last answer over real prices (calc/Repeticion.h).
+    function("tomarPrecios", &web::TomarPrecios);
+    function(
+        "hayPrecios", +[] { return !web::Precios().empty(); });
+    function("repeticion", &web::DibujoRepeticion);
     function(
         "calcularMotores", +[] { web::FormularioMotores().Calcular(); });
     function("ajustar", &web::Ajustar);

@@ -3,10 +3,11 @@
 // comparison (ui/FormularioMotores.h), drawn from its table
 // (ui/DisenoMotores.h) in the look of a window: a title bar, a frame for
 // each car with its drop-down of motors and the fields its motor asks for,
-// a frame for the use, the result line, and the picture of the answer
-// below. The page asks for this module the first time the view opens, and
-// hands it what it shares with the main window (the page's modules are
-// bundled; what both use is loaded once, with the main window).
+// a frame for the use, the result line, and the picture of the answer and
+// its replay over real prices below. The page asks for this module the
+// first time the view opens, and hands it what it shares with the main
+// window (the page's modules are bundled; what both use is loaded once,
+// with the main window).
 
 /** @typedef {import('./velmora').Modulo} Modulo */
 /** @typedef {import('./velmora').FilaMotores} FilaMotores */
@@ -15,6 +16,7 @@
  * @property {typeof import('./ventana.js').crear} crear
  * @property {typeof import('./ventana.js').marcoDeVentana} marcoDeVentana
  * @property {typeof import('./campos.js').vigilarCampo} vigilarCampo
+ * @property {{ rotulo: string, elecciones: string[] }} moneda the replay's currency switch
  */
 
 const PREFIJO = '#motores';   // the view's address (direccion.js: pideLosMotores)
@@ -49,8 +51,12 @@ export class VistaMotores {
     this.grafica.setAttribute('aria-labelledby', 'grafica-motores-titulo');
     this.grafica.hidden = true;
     this.direccion = crear('p', 'direccion');
+    this.precios = crear('section', 'grafica precios');
+    this.precios.id = 'precios-motores';
+    this.precios.setAttribute('aria-labelledby', 'precios-motores-titulo');
+    this.precios.hidden = true;
     this.contenedor = crear('div', 'contenedor-motores');
-    this.contenedor.append(this.ventana, volver, this.grafica, this.direccion);
+    this.contenedor.append(this.ventana, volver, this.grafica, this.direccion, this.precios);
     this.contenedor.hidden = true;
     escritorio.append(this.contenedor);
     this.motores = [0, 1].map((c) => /** @type {HTMLSelectElement} */ (
@@ -176,13 +182,22 @@ export class VistaMotores {
 
   dibujarGrafica() {
     if (!this.hayGrafica || this.contenedor.hidden) {
-      this.grafica.replaceChildren();
-      this.grafica.hidden = true;
+      for (const s of [this.grafica, this.precios]) {
+        s.replaceChildren();
+        s.hidden = true;
+      }
       return;
     }
     import('./grafica.js').then((g) => {
-      if (this.hayGrafica) g.mostrar(this.grafica, this.m, (ancho, medidor) => this.m.graficaMotores(ancho, medidor));
-    }, () => { this.grafica.hidden = true; });
+      if (!this.hayGrafica) return;
+      g.mostrar(this.grafica, this.m, (ancho, medidor) => this.m.graficaMotores(ancho, medidor));
+      g.mostrarPrecios(this.precios, this.m, true, this.ayudas.moneda,
+        () => Boolean(this.hayGrafica && !this.contenedor.hidden))
+        .catch(() => { this.precios.hidden = true; });
+    }, () => {
+      this.grafica.hidden = true;
+      this.precios.hidden = true;
+    });
   }
 
   /** Shows the view, or hides it. @param {boolean} visible */

@@ -82,11 +82,17 @@ export class Principal {
     // On paper, the address that holds the calculation, to open it again.
     this.direccion = crear('p', 'direccion');
     this.direccion.textContent = location.href;
+    // Below them, the answer replayed over the real prices of past weeks.
+    this.precios = crear('section', 'grafica precios');
+    this.precios.id = 'precios';
+    this.precios.setAttribute('aria-labelledby', 'precios-titulo');
+    this.precios.hidden = true;
+    this.moneda = { rotulo: tablas.rotuloMoneda, elecciones: tablas.monedas };
     // The way to the comparison of other motors (motores.js).
     this.enlace = crear('a', 'enlace-motores');
     this.enlace.href = '#motores';
     this.enlace.textContent = tablas.enlaceMotores;
-    escritorio.append(this.enlace, this.grafica, this.direccion);
+    escritorio.append(this.enlace, this.grafica, this.direccion, this.precios);
     /** @type {import('./motores.js').VistaMotores | null} */
     this.vista = null;
   }
@@ -118,11 +124,14 @@ export class Principal {
       configuracion();
       await new Promise((listo) => { setTimeout(listo, 0); });
       this.vista = this.vista ||
-        new VistaMotores(this.m, this.escritorio, { crear, marcoDeVentana, vigilarCampo });
+        new VistaMotores(this.m, this.escritorio,
+          { crear, marcoDeVentana, vigilarCampo, moneda: this.moneda });
       await new Promise((listo) => { setTimeout(listo, 0); });
     }
     const motores = pideLosMotores();   // the address may have changed meanwhile
-    for (const e of [this.ventana, this.enlace, this.grafica, this.direccion]) e.hidden = motores;
+    for (const e of [this.ventana, this.enlace, this.grafica, this.direccion, this.precios]) {
+      e.hidden = motores;
+    }
     this.vista?.mostrar(motores);
     if (motores) {
       this.vista?.desdeLaDireccion();
@@ -156,15 +165,22 @@ export class Principal {
   dibujarGrafica() {
     if (this.terminado) return;
     if (!this.hayGrafica || this.ventana.hidden) {
-      this.grafica.replaceChildren();
-      this.grafica.hidden = true;
+      for (const s of [this.grafica, this.precios]) {
+        s.replaceChildren();
+        s.hidden = true;
+      }
       return;
     }
     import('./grafica.js').then((g) => {
-      if (this.hayGrafica && !this.terminado) {
-        g.mostrar(this.grafica, this.m, (ancho, medidor) => this.m.grafica(ancho, medidor));
-      }
-    }, () => { this.grafica.hidden = true; });
+      if (!this.hayGrafica || this.terminado) return;
+      g.mostrar(this.grafica, this.m, (ancho, medidor) => this.m.grafica(ancho, medidor));
+      g.mostrarPrecios(this.precios, this.m, false, this.moneda,
+        () => this.hayGrafica && !this.terminado && !this.ventana.hidden)
+        .catch(() => { this.precios.hidden = true; });
+    }, () => {
+      this.grafica.hidden = true;
+      this.precios.hidden = true;
+    });
   }
 
   /**

@@ -18,10 +18,13 @@ export interface EnumOrden {
   Ninguna: ValorEnum; Calcular: ValorEnum; Salir: ValorEnum; Ejemplos: ValorEnum;
   Formula: ValorEnum; AcercaDe: ValorEnum;
 }
-export interface EnumTrazo { Rejilla: ValorEnum; Eje: ValorEnum; Diferencia: ValorEnum; Ahorro: ValorEnum }
+export interface EnumTrazo {
+  Rejilla: ValorEnum; Eje: ValorEnum; Diferencia: ValorEnum; Ahorro: ValorEnum; Semanas: ValorEnum;
+  Propia: ValorEnum; SinAmortizar: ValorEnum;
+}
 export interface EnumEstilo {
   Marca: ValorEnum; Anos: ValorEnum; Titulo: ValorEnum; Diferencia: ValorEnum; Ahorro: ValorEnum;
-  Cruce: ValorEnum;
+  Cruce: ValorEnum; Semanas: ValorEnum; Propia: ValorEnum; SinAmortizar: ValorEnum;
 }
 export interface EnumAncla { Inicio: ValorEnum; Medio: ValorEnum; Fin: ValorEnum }
 export interface EnumTipoFila {
@@ -97,6 +100,8 @@ export interface Tablas {
   terminado: string;
   volverAEmpezar: string;
   enlaceMotores: string;  // the link to the view "Otros motores"
+  rotuloMoneda: string;   // the replay's currency switch: its caption
+  monedas: string[];      // and its choices, by their number
   ventanas: Ventana[];  // 0 the main window, 1 the examples, 2 the formula
   menu: EntradaMenu[];
   campos: string[];     // the fields' names, by their number
@@ -126,19 +131,27 @@ export interface MedidorVentana {
 export interface Segmento { x1: number; y1: number; x2: number; y2: number; trazo: ValorEnum }
 export interface Rotulo { x: number; y: number; ancla: ValorEnum; texto: string; estilo: ValorEnum }
 export interface Punto { x: number; y: number }
-export interface ParDeTextos { nombre: string; valor: string }
+/** A line through many points: x and y by turns. */
+export interface Linea { puntos: Float64Array; trazo: ValorEnum }
+/**
+ * A picture: of an answer, or of its replay over real prices. Each row of
+ * its table is headed by its first text; where the table has columns,
+ * their heading. A chart of no width is none.
+ */
 export interface Dibujo {
   titulo: string;
   nombreGrafica: string;
   tituloTabla: string;
   frases: string[];
-  tabla: ParDeTextos[];
+  columnas: string[];
+  filas: string[][];
   ancho: number;
   alto: number;
   radio: number;
   segmentos: Segmento[];
   rotulos: Rotulo[];
   puntos: Punto[];
+  lineas: Linea[];
 }
 
 /** How the page measures and writes the picture's texts. */
@@ -188,6 +201,11 @@ export interface Modulo {
     pegado: boolean): string | null;
   graficaMotores(ancho: number, medidor: MedidorGrafica): Dibujo | null;
   calcularMotores(): void;
+  /** Spain's weekly prices, handed over once: days since 1970, euros a litre. */
+  tomarPrecios(dias: number[], gasoleo: number[], gasolina: number[]): void;
+  hayPrecios(): boolean;
+  /** The last answer (of the view "Otros motores" where `motores`) replayed over them. */
+  repeticion(motores: boolean, eleccion: number, ancho: number, medidor: MedidorGrafica): Dibujo | null;
 }
 
 declare global {

@@ -1,13 +1,15 @@
 // What only Chromium's driver lets a test do, beside the checks every engine
 // runs (motores.test.mjs): a paste from the system's clipboard, every
 // request the browser itself makes, and a new version of the site that a
-// later visit picks up.
+// later visit picks up; and, in node, the site's weekly prices against the
+// file they were made from.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { cp, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { servir, motor, compartidos, fila } from './entorno.mjs';
+import { pathToFileURL } from 'node:url';
+import { servir, motor, compartidos, fila, SITIO } from './entorno.mjs';
 
 let sitio;
 let chromium;
@@ -18,6 +20,17 @@ before(async () => {
 after(async () => {
   await chromium.cerrar();
   await sitio.cerrar();
+});
+
+test('los precios del sitio son los del archivo', async () => {
+  const p = await import(pathToFileURL(join(SITIO, 'precios.js')).href);
+  const archivo = await readFile(new URL('../../../calc/datos/precios-carburantes-es.csv', import.meta.url), 'utf8');
+  const filas = archivo.trim().split('\n').slice(1).map((l) => l.split(','));
+  assert.equal(p.dias.length, filas.length);
+  filas.forEach(([semana, gasoleo, gasolina], i) => {
+    assert.deepEqual([new Date(p.dias[i] * 864e5).toISOString().slice(0, 10), p.gasoleo[i], p.gasolina[i]],
+      [semana, Number(gasoleo), Number(gasolina)]);
+  });
 });
 
 test('lo que se pega: el limite y la primera linea', async () => {
@@ -101,8 +114,8 @@ const ELECTRICO = '#motores&c1Motor=electrico&c1Precio=35000&c1ConsumoKWh=16&c1P
   'c1PrecioKWhFuera=0%2C45&c1CargaEnCasa=80&c2Motor=gasolina&c2Precio=25000&c2Consumo=6%2C5&' +
   'c2PrecioLitro=1%2C55&kmAno=15000';
 const PAGINAS = [
-  { direccion: CON_INTERES, grafica: 'grafica', resultado: 'lblResultado' },
-  { direccion: ELECTRICO, grafica: 'grafica-motores', resultado: 'motoresResultado' },
+  { direccion: CON_INTERES, grafica: 'grafica', precios: 'precios', resultado: 'lblResultado' },
+  { direccion: ELECTRICO, grafica: 'grafica-motores', precios: 'precios-motores', resultado: 'motoresResultado' },
 ];
 test('la grafica se lee en colores forzados y en un esquema oscuro', async () => {
   for (const [forcedColors, colorScheme] of [['active', 'light'], ['active', 'dark'], ['none', 'dark']]) {
@@ -110,7 +123,12 @@ test('la grafica se lee en colores forzados y en un esquema oscuro', async () =>
       const p = await chromium.abrir({ forcedColors, colorScheme });
       await p.ir(sitio.url + pagina.direccion);
       await p.esperar((id) => document.getElementById(id)?.hidden === false, pagina.grafica);
-      const visto = await p.evaluar(({ grafica: id, resultado }) => {
+      // The replay below it, drawn once scrolled to.
+      await p.esperar((id) => {
+        document.getElementById(id).scrollIntoView();
+        return Boolean(document.getElementById(`${id}-frases`));
+      }, pagina.precios);
+      const visto = await p.evaluar(({ grafica: id, precios, resultado }) => {
         const rgb = (c) => c.match(/[\d.]+/g).slice(0, 3).map(Number);
         const luz = (c) => {
           const [r, g, b] = rgb(c).map((v) => {
@@ -119,14 +137,15 @@ test('la grafica se lee en colores forzados y en un esquema oscuro', async () =>
           });
           return 0.2126 * r + 0.7152 * g + 0.0722 * b;
         };
-        const grafica = document.getElementById(id);
-        const fondo = luz(getComputedStyle(grafica).backgroundColor);
-        const textos = [...grafica.querySelectorAll('text, h2, p, th, td, caption')];
         return {
-          bajos: textos.map((e) => {
-            const color = getComputedStyle(e)[e.tagName === 'text' ? 'fill' : 'color'];
-            const [a, b] = [luz(color), fondo].sort((x, y) => y - x);
-            return [e.textContent, (a + 0.05) / (b + 0.05)];
+          bajos: [id, precios].flatMap((s) => {
+            const grafica = document.getElementById(s);
+            const fondo = luz(getComputedStyle(grafica).backgroundColor);
+            return [...grafica.querySelectorAll('text, h2, p, th, td, caption, label, select')].map((e) => {
+              const color = getComputedStyle(e)[e.tagName === 'text' ? 'fill' : 'color'];
+              const [a, b] = [luz(color), fondo].sort((x, y) => y - x);
+              return [e.textContent, (a + 0.05) / (b + 0.05)];
+            });
           }).filter(([, contraste]) => contraste < 4.5),
           borde: getComputedStyle(document.getElementById(resultado)).outlineStyle,
         };
@@ -140,14 +159,18 @@ test('la grafica se lee en colores forzados y en un esquema oscuro', async () =>
 
 // Printed, the worked example and a comparison of other motors each fit one
 // A4 page, without the menu bar or links, with the address that opens it
-// again.
+// again; their replay over real prices, drawn for the paper though nobody
+// scrolled to it, follows on a second page.
 test('el ejemplo impreso cabe en una pagina', async () => {
   for (const pagina of PAGINAS) {
     const p = await chromium.abrir();
     await p.ir(sitio.url + pagina.direccion);
     await p.esperar((id) => document.getElementById(id)?.hidden === false, pagina.grafica);
+    // A browser's print tells the page first; the tool's PDF does not.
+    await p.evaluar(() => { dispatchEvent(new Event('beforeprint')); });
     const pdf = await p.playwright.pdf({ preferCSSPageSize: true });
-    assert.equal(pdf.toString('latin1').match(/\/Type\s*\/Page\b/g).length, 1, pagina.grafica);
+    assert.equal(pdf.toString('latin1').match(/\/Type\s*\/Page\b/g).length, 2, pagina.grafica);
+    assert.ok(await p.evaluar((id) => document.querySelector(`#${id} table`), pagina.precios));
     await p.playwright.emulateMedia({ media: 'print' });
     assert.deepEqual(await p.evaluar(() => [
       getComputedStyle(document.querySelector('.barra-menus')).display,

@@ -3,8 +3,8 @@
 // keyboard, the fixed windows, the browser's language, the bound on a
 // field's text, "Salir", a phone's screen, the view "Otros motores", an
 // address that holds a calculation, offline use and what the page asks for,
-// the picture of an answer, an accessibility check, and a page whose module
-// cannot load.
+// the picture of an answer and its replay over real prices, an
+// accessibility check, and a page whose module cannot load.
 import { describe, test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
@@ -444,6 +444,51 @@ for (const nombre of MOTORES) {
       await sinGrafica.cerrar();
     });
 
+    // The answer replayed over the real prices of each week: its range and
+    // median, the currency the prices look like and the switch that says
+    // another, and in the view, only the petrol an electric car competes with.
+    test('con los precios reales', async () => {
+      const frases = (id) => document.getElementById(`${id}-frases`)?.textContent || '';
+      // Drawn once scrolled to.
+      const esperarFrases = (p, id, patron) => p.esperar(([i, f]) => {
+        document.getElementById(i).scrollIntoView();
+        return new RegExp(f).test(document.getElementById(`${i}-frases`)?.textContent || '');
+      }, [id, patron.source]);
+      const moneda = (p, id, valor) => p.evaluar(([i, v]) => {
+        const s = document.getElementById(`${i}-moneda`);
+        s.value = v;
+        s.dispatchEvent(new Event('change'));
+      }, [id, valor]);
+      const p = await abrir({}, `${sitio.url}#txtPrecioCocheDiesel=22.500&txtConsumoMedioDiesel=5&` +
+        'txtPrecioLitroGasoil=1,45&txtPrecioCocheGasolina=20.000&txtConsumoMedioGasolina=7&' +
+        'txtPrecioLitroGasolina=1,55');
+      await esperarFrases(p, 'precios', /Boletín Petrolero/);
+      assert.match(await p.evaluar(frases, 'precios'), new RegExp('de enero de 2015 a junio de 2024, este ' +
+        'diésel se habría amortizado entre 52\\.072 y 101\\.609 km \\(la mitad de las semanas, antes de 80\\.910 km\\)'));
+      assert.deepEqual(await p.evaluar(() => [document.querySelectorAll('#precios polyline.semanas').length > 0,
+        document.querySelectorAll('#precios tr').length]), [true, 11]);
+      // Prices of a litre in two currencies: no replay until the user says which.
+      await p.escribirTodos({ txtPrecioLitroGasolina: '145' });
+      await p.pulsar('#cmdCalcular');
+      await esperarFrases(p, 'precios', /no parecen ni euros/);
+      await moneda(p, 'precios', '2');
+      await esperarFrases(p, 'precios', /en pesetas \(a 166,386 pesetas el euro\).* entre/);
+      await moneda(p, 'precios', '0');
+      // The worked example, in pesetas as its prices are.
+      await p.escribirTodos(EJEMPLO);
+      await p.pulsar('#cmdCalcular');
+      await esperarFrases(p, 'precios', /en pesetas .* entre 36\.689 y 80\.184 km/);
+      await p.cerrar();
+      const v = await abrir({}, `${sitio.url}#motores&c1Motor=electrico&c1Precio=35.000&c1ConsumoKWh=16&` +
+        'c1PrecioKWhCasa=0,15&c1PrecioKWhFuera=0,45&c1CargaEnCasa=80&c2Motor=gasolina&c2Precio=25.000&' +
+        'c2Consumo=6,5&c2PrecioLitro=1,55');
+      await esperarFrases(v, 'precios-motores', /de la gasolina de cada semana.*este eléctrico/);
+      assert.match(await v.evaluar(frases, 'precios-motores'),
+        /El kWh en casa y el kWh fuera quedan como están escritos\./);
+      assert.deepEqual(v.errores, []);
+      await v.cerrar();
+    });
+
     test('la comprobacion de accesibilidad no encuentra fallos', async () => {
       const axe = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
       const p = await abrir();
@@ -456,8 +501,11 @@ for (const nombre of MOTORES) {
       await comprobar('the main window');
       await p.escribirTodos(EJEMPLO);
       await p.pulsar('#cmdCalcular');
-      await p.esperar(() => !document.getElementById('grafica').hidden);
-      await comprobar('the picture of an answer');
+      await p.esperar(() => {
+        document.getElementById('precios').scrollIntoView();
+        return Boolean(document.getElementById('precios-frases'));
+      });
+      await comprobar('the picture of an answer and its replay');
       await p.escribir('txtConsumoMedioDiesel', '');
       await p.pulsar('#cmdCalcular');
       await p.modal();
