@@ -4,7 +4,9 @@
 // examples, formula and About windows, the picture of a tiny, a huge and a
 // zero result, the page in forced colours, the page as it prints, and the
 // view "Otros motores" (an electric car against a petrol one) on a desktop,
-// on a phone and in forced colours. Not a test.
+// on a phone and in forced colours, and the replay of an answer over real
+// prices (a diesel in euros, the worked example in pesetas, weeks that
+// never pay off on a phone). Not a test.
 //   VELMORA_SITIO=build/web/ui/web/sitio node docs/capturas/web.mjs docs
 import { servir, motor } from '../../tests/ui/web/entorno.mjs';
 
@@ -51,6 +53,20 @@ for (const nombre of ['chromium', 'firefox', 'webkit']) {
       await p.ir(`${sitio.url}#${fragmento}`);
       await p.esperar(() => !document.getElementById('grafica').hidden);
       await p.playwright.locator('#grafica').screenshot({ path: `${carpeta}/${archivo}.png` });
+      await p.cerrar();
+    }
+    // The replay over real prices, scrolled to (it is drawn once seen).
+    for (const [archivo, vista, fragmento] of [
+      ['web-precios', escritorio, cifras('22.500', '5', '1,45', '20.000', '7', '1,55')],
+      ['web-precios-pesetas', escritorio, EJEMPLO.slice(1)],
+      ['web-precios-movil', movil, cifras('22.500', '6,9', '1,45', '20.000', '7', '1,55')]]) {
+      const p = await m.abrir(vista);
+      await p.ir(`${sitio.url}#${fragmento}`);
+      await p.esperar(() => {
+        document.getElementById('precios').scrollIntoView();
+        return Boolean(document.getElementById('precios-frases'));
+      });
+      await p.playwright.locator('#precios').screenshot({ path: `${carpeta}/${archivo}.png` });
       await p.cerrar();
     }
     await foto(m, 'web-colores-forzados', { ...escritorio, forcedColors: 'active', colorScheme: 'dark' });
