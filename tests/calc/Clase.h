@@ -61,6 +61,23 @@ inline std::string Clase(const Desenlace& d) {
     return "? " + m;
 }
 
+// A car of the comparison: its motor and the texts of some of its figures.
+inline TextosCoche Coche(Motor motor, std::initializer_list<std::pair<Dato, const char*>> datos) {
+    TextosCoche c;
+    c.motor = motor;
+    for (const auto& [dato, texto] : datos) c[dato] = texto;
+    return c;
+}
+
+// An electric car and the petrol car it is weighed against.
+inline const TextosCoche kGasolina =
+    Coche(Motor::Gasolina,
+          {{Dato::Precio, "25.000"}, {Dato::Consumo, "6,5"}, {Dato::PrecioLitro, "1,55"}});
+inline const TextosCoche kElectrico = Coche(Motor::Electrico, {{Dato::Precio, "35.000"},
+                                                               {Dato::ConsumoKWh, "16"},
+                                                               {Dato::PrecioKWhCasa, "0,15"},
+                                                               {Dato::PrecioKWhFuera, "0,45"},
+                                                               {Dato::CargaEnCasa, "80"}});
 // A diesel against a petrol car, from the main window's eight texts.
 inline TextosComparacion DieselContraGasolina(const TextosCampos& t) {
     TextosComparacion c;

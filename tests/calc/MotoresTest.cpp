@@ -17,21 +17,6 @@ namespace {
 
 const ConfiguracionRegional kEs = ConfiguracionRegional::Espanola();
 
-TextosCoche Coche(Motor motor, std::initializer_list<std::pair<Dato, const char*>> datos) {
-    TextosCoche c;
-    c.motor = motor;
-    for (const auto& [dato, texto] : datos) c[dato] = texto;
-    return c;
-}
-
-const TextosCoche kGasolina =
-    Coche(Motor::Gasolina,
-          {{Dato::Precio, "25.000"}, {Dato::Consumo, "6,5"}, {Dato::PrecioLitro, "1,55"}});
-const TextosCoche kElectrico = Coche(Motor::Electrico, {{Dato::Precio, "35.000"},
-                                                        {Dato::ConsumoKWh, "16"},
-                                                        {Dato::PrecioKWhCasa, "0,15"},
-                                                        {Dato::PrecioKWhFuera, "0,45"},
-                                                        {Dato::CargaEnCasa, "80"}});
 const TextosCoche kHibrido =
     Coche(Motor::Hibrido,
           {{Dato::Precio, "27.500"}, {Dato::Consumo, "4,5"}, {Dato::PrecioLitro, "1,55"}});

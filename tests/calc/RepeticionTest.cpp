@@ -169,25 +169,10 @@ TEST(Repeticion, LaMonedaQueParecenLosPrecios) {
     EXPECT_FALSE(Repetir(falta, kEs, tabla, EleccionMoneda::Euros));
 }
 
-TextosCoche Coche(Motor motor, std::initializer_list<std::pair<Dato, const char*>> datos) {
-    TextosCoche c;
-    c.motor = motor;
-    for (const auto& [dato, texto] : datos) c[dato] = texto;
-    return c;
-}
-
 // Only the litres of a car that burns gas oil or petrol follow the weeks:
 // an electric car against a petrol one replays the petrol prices and leaves
 // the kWh as typed; a hybrid's litre is petrol; LPG has no weekly price.
 TEST(Repeticion, UnaComparacionCambiaSoloElGasoleoYLaGasolina) {
-    const TextosCoche gasolina =
-        Coche(Motor::Gasolina,
-              {{Dato::Precio, "25.000"}, {Dato::Consumo, "6,5"}, {Dato::PrecioLitro, "1,55"}});
-    const TextosCoche electrico = Coche(Motor::Electrico, {{Dato::Precio, "35.000"},
-                                                           {Dato::ConsumoKWh, "16"},
-                                                           {Dato::PrecioKWhCasa, "0,15"},
-                                                           {Dato::PrecioKWhFuera, "0,45"},
-                                                           {Dato::CargaEnCasa, "80"}});
     const TextosCoche hibrido =
         Coche(Motor::Hibrido,
               {{Dato::Precio, "30.000"}, {Dato::Consumo, "4,5"}, {Dato::PrecioLitro, "1,55"}});
@@ -209,7 +194,7 @@ TEST(Repeticion, UnaComparacionCambiaSoloElGasoleoYLaGasolina) {
         return ResponderMotores(t, kEs).desenlace;
     };
 
-    const TextosComparacion e{{electrico, gasolina}, "15.000", ""};
+    const TextosComparacion e{{kElectrico, kGasolina}, "15.000", ""};
     const auto r = Repetir(e, kEs, tabla, EleccionMoneda::SegunLosPrecios);
     ASSERT_TRUE(r);
     EXPECT_TRUE(r->gasolina);
@@ -226,7 +211,7 @@ TEST(Repeticion, UnaComparacionCambiaSoloElGasoleoYLaGasolina) {
     CadaSemanaEsSuPeticion(*rh, h, poner, responder);
 
     EXPECT_FALSE(
-        Repetir(TextosComparacion{{electrico, glp}, "", ""}, kEs, tabla, EleccionMoneda::Euros));
+        Repetir(TextosComparacion{{kElectrico, glp}, "", ""}, kEs, tabla, EleccionMoneda::Euros));
 }
 
 }  // namespace
