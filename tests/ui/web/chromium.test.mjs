@@ -71,6 +71,9 @@ test('el navegador no pide nada fuera del sitio', async () => {
     txtPrecioLitroGasoil: '115', txtPrecioCocheGasolina: '2300000', txtConsumoMedioGasolina: '8',
     txtPrecioLitroGasolina: '145' });
   await p.pulsar('#cmdCalcular');
+  // The first answer asks for the picture's script and the weekly prices
+  // (the replay's section shows once they are here); another, for nothing.
+  await p.esperar(() => document.getElementById('precios')?.hidden === false);
   assert.ok(pedidos.every((u) => u.startsWith(sitio.url)), pedidos.join(' '));
   const tras = pedidos.length;
   await p.pulsar('#cmdCalcular');
@@ -166,7 +169,10 @@ test('el ejemplo impreso cabe en una pagina', async () => {
     const p = await chromium.abrir();
     await p.ir(sitio.url + pagina.direccion);
     await p.esperar((id) => document.getElementById(id)?.hidden === false, pagina.grafica);
-    // A browser's print tells the page first; the tool's PDF does not.
+    // A browser's print tells the page first; the tool's PDF does not. The
+    // replay waits for it once its prices have come (its section shown,
+    // empty).
+    await p.esperar((id) => document.getElementById(id)?.hidden === false, pagina.precios);
     await p.evaluar(() => { dispatchEvent(new Event('beforeprint')); });
     const pdf = await p.playwright.pdf({ preferCSSPageSize: true });
     assert.equal(pdf.toString('latin1').match(/\/Type\s*\/Page\b/g).length, 2, pagina.grafica);
