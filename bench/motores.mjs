@@ -6,6 +6,9 @@
 // prices and plan its chart (each click replays its answer), in
 // milliseconds (see that script).
 import { readdirSync } from 'node:fs';
+import { readFile } from 'node:fs/promises';
+import { createServer } from 'node:http';
+import { join } from 'node:path';
 import { servir, motor, SITIO } from '../tests/ui/web/entorno.mjs';
 
 const VISITAS = 10;
@@ -56,9 +59,20 @@ for (const nombre of ['chromium', 'firefox', 'webkit']) {
     await p.ir(`${sitio.url}?visita=${i}`);
     dibujada.push(await p.evaluar(() => performance.getEntriesByName('velmora-dibujada')[0].startTime));
   }
+  // The replay is drawn once its section has been seen, and then again
+  // with every answer: one answer, and a look at it, before the clicks.
+  const verLaRepeticion = async () => {
+    await p.pulsar('#cmdCalcular');
+    await p.esperar(() => {
+      document.getElementById('precios').scrollIntoView();
+      return Boolean(document.getElementById('precios-frases'));
+    });
+  };
   await p.escribirTodos(EJEMPLO);
+  await verLaRepeticion();
   const sin = await p.evaluar(clics, CLICS);
   await p.escribirTodos({ txtKmAno: '15.000', txtInteres: '5' });
+  await verLaRepeticion();
   const con = await p.evaluar(clics, CLICS);
   // The replays drawn after the clicks (each in a task after its picture's).
   await p.evaluar(() => new Promise((listo) => { setTimeout(listo, 200); }));
@@ -72,3 +86,36 @@ for (const nombre of ['chromium', 'firefox', 'webkit']) {
   await m.cerrar();
 }
 await sitio.cerrar();
+
+// bench/peticion's program, built for the browser (VELMORA_PETICION, its
+// folder), run in a page of Chromium: what a request and a replay cost in
+// the module there. It prints as it goes; its four lines are kept.
+if (process.env.VELMORA_PETICION) {
+  const tipos = { '.js': 'text/javascript', '.wasm': 'application/wasm' };
+  const servidor = createServer(async (pedido, respuesta) => {
+    if (pedido.url === '/') {
+      respuesta.writeHead(200, { 'content-type': 'text/html' });
+      respuesta.end('<script src="velmora_por_peticion.js"></script>');
+      return;
+    }
+    const archivo = join(process.env.VELMORA_PETICION, pedido.url.slice(1).replace(/\.\./g, ''));
+    const cuerpo = await readFile(archivo).catch(() => null);
+    respuesta.writeHead(cuerpo ? 200 : 404,
+      { 'content-type': tipos[archivo.slice(archivo.lastIndexOf('.'))] || 'text/plain' });
+    respuesta.end(cuerpo);
+  }).listen(0, '127.0.0.1');
+  await new Promise((listo) => { servidor.on('listening', listo); });
+  const m = await motor('chromium');
+  const p = await m.abrir();
+  const lineas = [];
+  p.playwright.on('console', (l) => { if (/^(request|replay)/.test(l.text())) lineas.push(l.text()); });
+  await p.m.ir(`http://127.0.0.1:${servidor.address().port}/`);
+  for (let vez = 0; vez < 240 && lineas.length < 4; vez += 1) {
+    await new Promise((listo) => { setTimeout(listo, 250); });
+  }
+  console.log('\nOne request and one replay in the module, in Chromium, best of five rounds:');
+  for (const l of lineas) console.log(`    ${l}`);
+  await p.cerrar();
+  await m.cerrar();
+  servidor.close();
+}
