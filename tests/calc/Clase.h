@@ -69,6 +69,12 @@ inline TextosCoche Coche(Motor motor, std::initializer_list<std::pair<Dato, cons
     return c;
 }
 
+// The same car with figure `dato` typed as `texto`.
+inline TextosCoche Con(TextosCoche c, Dato dato, const char* texto) {
+    c[dato] = texto;
+    return c;
+}
+
 // An electric car and the petrol car it is weighed against.
 inline const TextosCoche kGasolina =
     Coche(Motor::Gasolina,

@@ -49,12 +49,9 @@ TEST(Motores, ElCosteDeCadaMotor) {
     EXPECT_EQ(*c.kmAno, 15000);
     EXPECT_EQ(c.coches[0].nombre, "el eléctrico");
     EXPECT_EQ(c.coches[0].energias.size(), 2u);  // at home and away
-    // All at home: away may stay empty, and is no energy of the car.
-    TextosCoche casa = kElectrico;
-    casa[Dato::CargaEnCasa] = "100";
-    casa[Dato::PrecioKWhFuera] = "";
-    EXPECT_EQ(Comparar(casa, kGasolina), Comparar(casa, kGasolina));
-    EXPECT_TRUE(std::holds_alternative<Resultado>(Comparar(casa, kGasolina)));
+    // All at home: away may stay empty.
+    EXPECT_TRUE(std::holds_alternative<Resultado>(Comparar(
+        Con(Con(kElectrico, Dato::CargaEnCasa, "100"), Dato::PrecioKWhFuera, ""), kGasolina)));
     // LPG: a litre, as petrol; "Consumo real" leaves it as typed, and
     // adds 19,8 % to the petrol car's litres (18,2 % to a diesel's).
     TextosCoche glp = kHibrido;
@@ -64,9 +61,8 @@ TEST(Motores, ElCosteDeCadaMotor) {
     EXPECT_EQ(std::get<Calculo>(real).amortizacion.costeKm2, 6.5 * 119.8 / 100 * 1.55 / 100);
     EXPECT_EQ(std::get<Calculo>(real).amortizacion.costeKm1, float(4.5 * 1.55 / 100));
     // Other yearly costs over the kilometres a year.
-    TextosCoche otros = kHibrido;
-    otros[Dato::OtrosGastos] = "150";
-    const auto conOtros = CalcularMotores({{otros, kGasolina}, "15.000", ""}, kEs);
+    const auto conOtros =
+        CalcularMotores({{Con(kHibrido, Dato::OtrosGastos, "150"), kGasolina}, "15.000", ""}, kEs);
     EXPECT_EQ(std::get<Calculo>(conOtros).amortizacion.costeKm1,
               float(4.5 * 1.55 / 100 + 150.0 / 15000));
 }
@@ -74,37 +70,30 @@ TEST(Motores, ElCosteDeCadaMotor) {
 // What a user can get wrong is said naming the car and the figure; the
 // cars are named by their motors, or by their numbers where alike.
 TEST(Motores, LosMensajesNombranElCocheYElDato) {
-    TextosCoche sin = kElectrico;
-    sin[Dato::PrecioKWhFuera] = "";
-    EXPECT_EQ(Comparar(sin, kGasolina),
-              Desenlace(Mensaje{"Falta el dato «Precio del kWh fuera» del coche 1 (Eléctrico)."}));
-    TextosCoche letras = kGasolina;
-    letras[Dato::Consumo] = "seis";
-    EXPECT_EQ(
-        Comparar(kHibrido, letras),
-        Desenlace(Mensaje{"El dato «Consumo (l/100 km)» del coche 2 (Gasolina) no es un número."}));
-    TextosCoche fuera = kEnchufable;
-    fuera[Dato::KmElectrico] = "120";
-    EXPECT_EQ(Comparar(fuera, kDiesel),
-              Desenlace(Mensaje{"El dato «Km en eléctrico (%)» del coche 1 (Híbrido enchufable) "
-                                "tiene que estar entre 0 y 100."}));
-    TextosCoche otros = kHibrido;
-    otros[Dato::OtrosGastos] = "150";
-    EXPECT_EQ(Comparar(otros, kGasolina),
-              Desenlace(Mensaje{"Para repartir el dato «Otros gastos al año» del coche 1 (Híbrido) "
-                                "por kilómetro hace falta el dato «Km al año»."}));
-    EXPECT_EQ(Comparar(kGasolina, kHibrido),
-              Desenlace(Mensaje{"El de gasolina es más barato de compra pero gasta más por "
-                                "kilómetro: a partir de 80645 Km sale más caro que el híbrido."}));
-    TextosCoche caro = kGasolina;
-    caro[Dato::Precio] = "40.000";
-    EXPECT_EQ(Comparar(caro, kGasolina),
-              Desenlace(Mensaje{"Los dos coches cuestan lo mismo por kilómetro: no se puede "
-                                "calcular la amortización."}));
-    caro[Dato::Consumo] = "7";
-    EXPECT_EQ(Comparar(caro, kGasolina),
-              Desenlace(Mensaje{"El coche 1 no se amortiza nunca: gasta más por kilómetro que el "
-                                "coche 2."}));
+    const TextosCoche caro = Con(kGasolina, Dato::Precio, "40.000");
+    const struct {
+        TextosCoche uno, otro;
+        const char* mensaje;
+    } casos[] = {
+        {Con(kElectrico, Dato::PrecioKWhFuera, ""), kGasolina,
+         "Falta el dato «Precio del kWh fuera» del coche 1 (Eléctrico)."},
+        {kHibrido, Con(kGasolina, Dato::Consumo, "seis"),
+         "El dato «Consumo (l/100 km)» del coche 2 (Gasolina) no es un número."},
+        {Con(kEnchufable, Dato::KmElectrico, "120"), kDiesel,
+         "El dato «Km en eléctrico (%)» del coche 1 (Híbrido enchufable) tiene que estar entre 0 "
+         "y 100."},
+        {Con(kHibrido, Dato::OtrosGastos, "150"), kGasolina,
+         "Para repartir el dato «Otros gastos al año» del coche 1 (Híbrido) por kilómetro hace "
+         "falta el dato «Km al año»."},
+        {kGasolina, kHibrido,
+         "El de gasolina es más barato de compra pero gasta más por kilómetro: a partir de 80645 "
+         "Km sale más caro que el híbrido."},
+        {caro, kGasolina,
+         "Los dos coches cuestan lo mismo por kilómetro: no se puede calcular la amortización."},
+        {Con(caro, Dato::Consumo, "7"), kGasolina,
+         "El coche 1 no se amortiza nunca: gasta más por kilómetro que el coche 2."},
+    };
+    for (const auto& c : casos) EXPECT_EQ(Comparar(c.uno, c.otro), Desenlace(Mensaje{c.mensaje}));
 }
 
 // Random texts, of the pieces that make numbers and break them, some empty:

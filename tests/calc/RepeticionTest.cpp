@@ -98,49 +98,27 @@ void CadaSemanaEsSuPeticion(const TextosCampos& textos, Moneda moneda) {
 
 const TextosCampos kEuros = prueba::Textos({"22.500", "5", "1,45", "20.000", "7", "1,55", "", ""});
 
+// The diesel in euros, the worked example in pesetas with interest, and
+// costs a kilometre so close that in 28 weeks of 2022 and 2023, when gas
+// oil cost as much as petrol or more, the diesel never pays off (the
+// range and median of the first are checked through their sentence, in
+// GraficaTest).
 TEST(Repeticion, CadaSemanaEsLaPeticionConSusPrecios) {
     CadaSemanaEsSuPeticion(kEuros, Moneda::Euros);
-    CadaSemanaEsSuPeticion(prueba::ConInteres(kEuros, "15.000", "5"), Moneda::Euros);
     CadaSemanaEsSuPeticion(
         prueba::ConInteres(prueba::Textos(prueba::kEjemploResuelto), "15000", "5"),
         Moneda::Pesetas);
-    // Costs a kilometre so close that some weeks never pay off.
     TextosCampos casi = kEuros;
     casi[IdCampo::txtConsumoMedioDiesel] = "6,9";
     CadaSemanaEsSuPeticion(casi, Moneda::Euros);
-    // A cheaper diesel whose head start runs out in some weeks.
-    TextosCampos barato = casi;
-    barato[IdCampo::txtPrecioCocheDiesel] = "19.000";
-    CadaSemanaEsSuPeticion(barato, Moneda::Euros);
-}
-
-// The figures of the worked request, checked against a sort by hand of the
-// weeks' results; 6,9 l against 7 l never pays off in 28 weeks, all of
-// them in 2022 and 2023, when gas oil cost as much as petrol or more.
-TEST(Repeticion, ElResumenDeLasSemanas) {
-    const auto r = Repetir(kEuros, kEs, PreciosReales(), EleccionMoneda::SegunLosPrecios);
-    ASSERT_TRUE(r);
-    EXPECT_EQ(r->distancias.semanas, 473);
-    EXPECT_EQ(r->distancias.minima, 52072);
-    EXPECT_EQ(r->distancias.mediana, 80910);
-    EXPECT_EQ(r->distancias.maxima, 101609);
-    EXPECT_EQ(r->nunca + r->ventaja + r->sinResultado, 0);
-    EXPECT_EQ(r->propia, 69444.f);
-    ASSERT_EQ(r->anos.size(), 10u);
-    EXPECT_EQ(r->anos.front().ano, 2015);
-    EXPECT_EQ(r->anos.back().semanas, 24);
-
-    TextosCampos casi = kEuros;
-    casi[IdCampo::txtConsumoMedioDiesel] = "6,9";
     const auto n = Repetir(casi, kEs, PreciosReales(), EleccionMoneda::SegunLosPrecios);
     ASSERT_TRUE(n);
     EXPECT_EQ(n->nunca, 28);
-    EXPECT_EQ(n->distancias.semanas, 473 - 28);
-    int nuncaEn2022y2023 = 0;
     for (const AnoRepetido& a : n->anos) {
-        if (a.ano == 2022 || a.ano == 2023) nuncaEn2022y2023 += a.semanas - a.amortizadas.semanas;
+        if (a.ano != 2022 && a.ano != 2023) {
+            EXPECT_EQ(a.semanas, a.amortizadas.semanas) << a.ano;
+        }
     }
-    EXPECT_EQ(nuncaEn2022y2023, 28);
 }
 
 TEST(Repeticion, LaMonedaQueParecenLosPrecios) {
