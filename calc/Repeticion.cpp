@@ -83,12 +83,12 @@ void Resumir(Repeticion& r) {
 
 // The replay, once what is replaced and the answer as typed are known:
 // `semana` answers the request with a week's prices of a litre of gas oil
-// and of petrol, in the request's currency.
+// and of petrol, in the request's currency, which `eleccion` says.
 template <typename Semana>
-void Jugar(Repeticion& r, const Calculo& tecleado, Semana semana) {
+void Jugar(Repeticion& r, const Calculo& tecleado, EleccionMoneda eleccion, Semana semana) {
     const SemanaRepetida propia = SemanaDe(tecleado);
     if (propia.tipo == TipoSemana::Amortizado) r.propia = propia.distancia;
-    switch (r.eleccion) {
+    switch (eleccion) {
         case EleccionMoneda::SegunLosPrecios:
             r.moneda = MonedaDe(r.preciosEscritos);
             break;
@@ -134,9 +134,8 @@ std::optional<Repeticion> Repetir(const TextosCampos& textos, const Configuracio
     r.gasoleo = r.gasolina = true;
     r.preciosEscritos = {campos[IdCampo::txtPrecioLitroGasoil].Valor(),
                          campos[IdCampo::txtPrecioLitroGasolina].Valor()};
-    r.eleccion = eleccion;
     r.tabla = tabla;
-    Jugar(r, *c, [&](double gasoleo, double gasolina) {
+    Jugar(r, *c, eleccion, [&](double gasoleo, double gasolina) {
         campos.Poner(IdCampo::txtPrecioLitroGasoil, gasoleo);
         campos.Poner(IdCampo::txtPrecioLitroGasolina, gasolina);
         return Calcular(textos, campos);
@@ -171,9 +170,8 @@ std::optional<Repeticion> Repetir(const TextosComparacion& textos,
         }
     }
     if (!r.gasoleo && !r.gasolina) return std::nullopt;
-    r.eleccion = eleccion;
     r.tabla = tabla;
-    Jugar(r, *c, [&](double gasoleo, double gasolina) {
+    Jugar(r, *c, eleccion, [&](double gasoleo, double gasolina) {
         for (const int coche : {0, 1}) {
             const Combustible f = combustibles[std::size_t(coche)];
             if (f != Combustible::Ninguno) {

@@ -75,7 +75,6 @@ struct Repeticion {
     bool gasolina = false;  // and of petrol
     std::vector<std::string> sinCambio;   // the energies that stay as typed: "el kWh en casa"
     std::vector<double> preciosEscritos;  // the typed prices of the litres replaced
-    EleccionMoneda eleccion = EleccionMoneda::SegunLosPrecios;
     std::optional<Moneda> moneda;  // none: no replay, the prices look like neither
     std::span<const SemanaDePrecios> tabla;
     std::vector<SemanaRepetida> semanas;  // a week each row of the table, where there is a currency
